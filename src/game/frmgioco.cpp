@@ -1,0 +1,293 @@
+#include "game/frmgioco.h"
+
+#include "computer/frmcomputer.h"
+#include "computer/turn.h"
+#include "placement/frmimposta.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "resources/colours.h"
+#include "resources/pictures.h"
+#include "resources/texts.h"
+#include "shell/windows.h"
+
+#include <QMenuBar>
+#include <QTimer>
+
+using platform::twipsRect;
+
+namespace {
+
+constexpr int gridTop = 1920;
+constexpr int pitch = 480;
+constexpr int cellSide = 495;
+constexpr int attackLeft = 960;
+constexpr int defenceLeft = 6840;
+
+QRect cellRect(int left, int index) {
+    return twipsRect(left + (index - 1) % 10 * pitch, gridTop + (index - 1) / 10 * pitch, cellSide,
+                     cellSide);
+}
+
+template <class Cell>
+void createBoard(platform::ControlArray<Cell, 100> &board, QWidget *parent, int left,
+                 Qt::CursorShape cursor, void (frmgioco::*click)(int), frmgioco *window) {
+    for (int i = 1; i <= 100; ++i) {
+        auto *cell = new Cell(parent, cellRect(left, i));
+        cell->setObjectName(QStringLiteral("cell%1").arg(i));
+        cell->setAccessibleName(texts::cellName(i));
+        cell->setCursor(cursor);
+        QObject::connect(cell, &QAbstractButton::clicked, window,
+                         [window, click, i] { (window->*click)(i); });
+        board[i] = cell;
+    }
+}
+
+// Letters above a grid that starts at `gridLeft`, numbers down its left side at `numbersLeft`.
+void createHeadingsOf(platform::ControlArray<platform::Label, 20> &headings, QWidget *parent,
+                      int gridLeft, int numbersLeft, platform::ColourValue textColour) {
+    const QFont font = platform::font(QStringLiteral("Comic Sans MS"), 15.75, true);
+    for (int k = 1; k <= 20; ++k) {
+        const bool letter = k <= 10;
+        const QRect geometry = letter
+                                   ? twipsRect(gridLeft + (k - 1) * pitch, 1320, 495, 495)
+                                   : twipsRect(numbersLeft, gridTop + (k - 11) * pitch, 495, 495);
+        auto *heading = new platform::Label(
+            parent, geometry, letter ? texts::columns[k - 1] : QString::number(k - 10));
+        heading->setBackColour(colours::paleYellow);
+        heading->setForeColour(textColour);
+        heading->setBorder(true);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setFont(font);
+        headings[k] = heading;
+    }
+}
+
+platform::Label *transparentLabel(QWidget *parent, const QRect &geometry, const QFont &font,
+                                  platform::ColourValue colour, Qt::Alignment alignment) {
+    auto *label = new platform::Label(parent, geometry);
+    label->setFont(font);
+    label->setForeColour(colour);
+    label->setAlignment(alignment);
+    return label;
+}
+
+} // namespace
+
+frmgioco::frmgioco()
+    : Form(platform::Frame::Sizable, platform::twipsSize(11880, 7950)) {
+    setWindowTitle(QStringLiteral("Marolda"));
+    setWindowIcon(pictures::windowIcon());
+    client()->setPicture(pictures::picture(pictures::Id::seascape));
+    createHeadings();
+    createPicturesAndLabels();
+    createGrids();
+    createMenus();
+    tempo = new QTimer(this);
+    tempo->setInterval(1500);
+    connect(tempo, &QTimer::timeout, this, &computer::tempoTimer);
+    fitToClientArea();
+}
+
+void frmgioco::createHeadings() {
+    createHeadingsOf(lblat, client(), attackLeft, 360, colours::red);
+    createHeadingsOf(lbldi, client(), defenceLeft, 6240, colours::blue);
+}
+
+void frmgioco::createPicturesAndLabels() {
+    using pictures::Id;
+    using pictures::picture;
+    QWidget *area = client();
+    Image1 =
+        new platform::PictureBox(area, twipsRect(960, 240, 2610, 600), picture(Id::attackTitle));
+    Image2 =
+        new platform::PictureBox(area, twipsRect(9000, 240, 2085, 975), picture(Id::defenceTitle));
+    Image3 =
+        new platform::PictureBox(area, twipsRect(3960, 120, 1005, 1170), picture(Id::computerFace));
+    Image4 =
+        new platform::PictureBox(area, twipsRect(7680, 120, 885, 1095), picture(Id::playerFace));
+
+    const QFont counter = platform::font(QStringLiteral("Comic Sans MS"), 15.75, true);
+    lblnc = transparentLabel(area, twipsRect(5040, 360, 735, 495), counter, colours::yellow,
+                             Qt::AlignCenter);
+    lblnu = transparentLabel(area, twipsRect(6840, 360, 735, 495), counter, colours::yellow,
+                             Qt::AlignCenter);
+    const QFont message = platform::font(QStringLiteral("Times New Roman"), 21.75, false, true);
+    lblmessat = transparentLabel(area, twipsRect(960, 6840, 4815, 570), message, colours::cyan,
+                                 Qt::AlignHCenter | Qt::AlignTop);
+    lblmessdi = transparentLabel(area, twipsRect(6840, 6840, 4815, 570), message, colours::cyan,
+                                 Qt::AlignHCenter | Qt::AlignTop);
+    lblaiuto = transparentLabel(area, twipsRect(120, 7440, 6015, 375),
+                                platform::font(QStringLiteral("Comic Sans MS"), 12, false, true),
+                                colours::yellow, Qt::AlignLeft | Qt::AlignTop);
+    lblaiuto->setText(texts::aiutoNoFleet);
+
+    pct = new platform::PictureBox(area, twipsRect(600, 1320, 255, 255), picture(Id::hitSymbol),
+                                   colours::hit);
+    pct2 = new platform::PictureBox(area, twipsRect(600, 1560, 255, 255), picture(Id::missSymbol),
+                                    colours::miss);
+    pct3 = new platform::PictureBox(area, twipsRect(360, 1560, 255, 255), {}, colours::untouched);
+    for (auto *holder : {pct, pct2, pct3})
+        holder->hide();
+}
+
+void frmgioco::createGrids() {
+    // Created first among the controls that take the focus, so that it leads the tab order,
+    // and before the cells, so that cell 100 covers it.
+    pctfocus =
+        new platform::PictureBox(client(), twipsRect(5400, 6360, 375, 375), {}, colours::magenta);
+    pctfocus->setObjectName(QStringLiteral("pctfocus"));
+    pctfocus->setFocusPolicy(Qt::StrongFocus);
+    pctfocus->setCursor(Qt::CrossCursor);
+    createBoard(cmdat, client(), attackLeft, Qt::CrossCursor, &frmgioco::cmdatClick, this);
+    createBoard(cmddi, client(), defenceLeft, Qt::ArrowCursor, &frmgioco::cmddiClick, this);
+    QWidget::setTabOrder(pctfocus, cmdat[1]);
+    for (int i = 1; i < 100; ++i)
+        QWidget::setTabOrder(cmdat[i], cmdat[i + 1]);
+    QWidget::setTabOrder(cmdat[100], cmddi[1]);
+    for (int i = 1; i < 100; ++i)
+        QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
+}
+
+void frmgioco::createMenus() {
+    auto item = [this](QMenu *menu, const QString &text, const QKeySequence &shortcut,
+                       void (frmgioco::*handler)()) {
+        QAction *action = menu->addAction(text);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    mnugioco = menuBar()->addMenu(QStringLiteral("&Gioco"));
+    mnuimposta =
+        item(mnugioco, QStringLiteral("I&mposta le navi"), Qt::Key_F1, &frmgioco::mnuimpostaClick);
+    mnucomincia =
+        item(mnugioco, QStringLiteral("&Comincia"), Qt::Key_F2, &frmgioco::mnucominciaClick);
+    mnuricomincia =
+        item(mnugioco, QStringLiteral("&Ricomincia"), Qt::Key_F3, &frmgioco::mnuricominciaClick);
+    mnusepara = mnugioco->addSeparator();
+    mnuesci =
+        item(mnugioco, QStringLiteral("&Esci"), Qt::CTRL | Qt::Key_Q, &frmgioco::mnuesciClick);
+    mnuhelp = menuBar()->addMenu(QStringLiteral("?"));
+    mnuistr = item(mnuhelp, QStringLiteral("I&struzioni"), Qt::Key_F4, &frmgioco::mnuistrClick);
+    mnuinfo = item(mnuhelp, QStringLiteral("I&nformazioni"), Qt::Key_F5, &frmgioco::mnuinfoClick);
+    mnucomincia->setEnabled(false);
+    mnuricomincia->setEnabled(false);
+}
+
+void frmgioco::mark(platform::GraphicButton *cell, const platform::PictureBox *holder) {
+    cell->setBackColour(holder->backColour().value());
+    cell->setPicture(holder->picture());
+}
+
+void frmgioco::load() {
+    place(platform::centred);
+    for (int i = 1; i <= 100; ++i) {
+        cmdat[i]->setEnabled(false);
+        cmddi[i]->setEnabled(false);
+    }
+    colpiutente = 0;
+    colpicomputer = 0;
+}
+
+void frmgioco::unload() {
+    // However the main window goes, the goodbye window comes up.
+    shell::showGoodbye();
+}
+
+void frmgioco::mnuimpostaClick() {
+    frmimposta::get().showForm();
+}
+
+void frmgioco::mnucominciaClick() {
+    // Showing the computer's window loads it, and its load draws the computer's fleet.
+    frmcomputer::get().showForm();
+    frmcomputer::get().hide();
+    mnuimposta->setEnabled(false);
+    mnucomincia->setEnabled(false);
+    mnuricomincia->setEnabled(true);
+    for (int i = 1; i <= 100; ++i) {
+        cmdat[i]->setEnabled(true);
+        cmddi[i]->setEnabled(true);
+        if (frmimposta::get().lblimp[i]->backColour() == colours::ship)
+            cmddi[i]->setBackColour(colours::ownShip);
+        if (frmcomputer::get().lblcomp[i]->backColour() == colours::ship)
+            cmdat[i]->shipFlag = true;
+    }
+    lblaiuto->setText(texts::aiutoYourTurn);
+    navicomputer = fleetSize;
+    naviutente = fleetSize;
+    lblnc->setText(QString::number(navicomputer));
+    lblnu->setText(QString::number(naviutente));
+}
+
+void frmgioco::mnuricominciaClick() {
+    // A computer turn still pending belongs to the abandoned game.
+    tempo->stop();
+    mnucomincia->setEnabled(false);
+    mnuricomincia->setEnabled(false);
+    mnuimposta->setEnabled(true);
+    for (int i = 1; i <= 100; ++i) {
+        cmdat[i]->setBackColour(colours::untouched);
+        cmdat[i]->setPicture(pct3->picture());
+        cmdat[i]->setEnabled(false);
+        cmdat[i]->shipFlag = false;
+        cmddi[i]->setBackColour(colours::untouched);
+        cmddi[i]->setPicture(pct3->picture());
+        cmddi[i]->setEnabled(false);
+    }
+    frmcomputer::unloadForm();
+    frmimposta::unloadForm();
+    lblaiuto->setText(texts::aiutoNoFleet);
+    lblmessat->clear();
+    lblmessdi->clear();
+    navicomputer = fleetSize;
+    naviutente = fleetSize;
+    colpiutente = 0;
+    colpicomputer = 0;
+    lblnc->clear();
+    lblnu->clear();
+}
+
+void frmgioco::mnuesciClick() {
+    shell::showGoodbye();
+}
+
+void frmgioco::mnuistrClick() {
+    shell::showInstructions();
+}
+
+void frmgioco::mnuinfoClick() {
+    shell::showInformation();
+}
+
+void frmgioco::cmdatClick(int n) {
+    pctfocus->setFocus();
+    if (lblaiuto->text() != texts::aiutoYourTurn)
+        return;
+    if (cmdat[n]->backColour() != colours::untouched)
+        return;
+    for (auto *cell : cmdat)
+        cell->setCursor(Qt::ArrowCursor);
+    if (cmdat[n]->shipFlag) {
+        mark(cmdat[n], pct);
+        lblmessat->setText(texts::hit);
+        ++colpiutente;
+        --navicomputer;
+    } else {
+        mark(cmdat[n], pct2);
+        lblmessat->setText(texts::playerMiss);
+    }
+    lblnc->setText(QString::number(navicomputer));
+    lblaiuto->setText(texts::aiutoWait);
+    if (colpiutente == fleetSize) {
+        lblaiuto->clear();
+        lblmessat->clear();
+        lblmessdi->clear();
+        shell::showWinner();
+    } else {
+        tempo->start();
+    }
+}
+
+void frmgioco::cmddiClick(int) {
+    pctfocus->setFocus();
+}

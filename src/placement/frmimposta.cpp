@@ -1,0 +1,143 @@
+#include "placement/frmimposta.h"
+
+#include "game/frmgioco.h"
+#include "platform/fonts.h"
+#include "platform/random.h"
+#include "platform/shapes.h"
+#include "platform/twips.h"
+#include "resources/colours.h"
+#include "resources/pictures.h"
+#include "resources/texts.h"
+
+#include <QAction>
+#include <QPushButton>
+
+using platform::twipsRect;
+
+namespace {
+
+// A game is running or over while the main window offers "Ricomincia"; this window then
+// leaves the main window's menus and help line alone.
+bool gameInProgress(const frmgioco &gioco) {
+    return gioco.mnuricomincia->isEnabled();
+}
+
+} // namespace
+
+frmimposta::frmimposta()
+    : Form(platform::Frame::FixedDialog, platform::twipsSize(5055, 6015)) {
+    setWindowTitle(QStringLiteral("Imposta le navi"));
+    setWindowIcon(pictures::windowIcon());
+    client()->setBackColour(colours::lightOrange);
+
+    lblcom = new platform::Label(client(), twipsRect(240, 360, 4575, 495),
+                                 texts::placementCounter(fleet::size));
+    lblcom->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblcom->setFont(platform::font(QStringLiteral("Comic Sans MS"), 14.25));
+    lblcom->setForeColour(colours::blue);
+
+    Shape1 = new platform::Shape(client(), twipsRect(600, 1200, 3855, 3855),
+                                 platform::Shape::Kind::Rectangle, colours::lightBlue,
+                                 platform::Shape::Border{colours::red, 2});
+    fleet::createGrid(lblimp, client(), QPoint(720, 1320));
+    for (int k = 1; k <= 100; ++k) {
+        lblimp[k]->setCursor(Qt::CrossCursor);
+        connect(lblimp[k], &platform::Label::clicked, this, [this, k] { lblimpClick(k); });
+    }
+    Shape2 = new platform::Shape(client(), twipsRect(720, 1320, 3615, 3615),
+                                 platform::Shape::Kind::Rectangle, std::nullopt,
+                                 platform::Shape::Border{colours::red, 2});
+
+    auto button = [this](int left, const QString &caption, void (frmimposta::*handler)()) {
+        auto *b = new QPushButton(caption, client());
+        b->setGeometry(twipsRect(left, 5400, 855, 375));
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    cmdcasuale = button(480, QStringLiteral("C&asuale"), &frmimposta::cmdcasualeClick);
+    cmdcancella = button(1560, QStringLiteral("&Cancella"), &frmimposta::cmdcancellaClick);
+    cmdannulla = button(2640, QStringLiteral("A&nnulla"), &frmimposta::cmdannullaClick);
+    cmdok = button(3720, QStringLiteral("&OK"), &frmimposta::cmdokClick);
+    cmdok->setDefault(true);
+    cmdok->setEnabled(false);
+    setCancelButton(cmdannulla);
+    cmdcasuale->setFocus();
+}
+
+void frmimposta::load() {
+    place(platform::centred);
+    navirestanti = fleet::size;
+}
+
+void frmimposta::unload() {
+    frmgioco &gioco = frmgioco::get();
+    if (gameInProgress(gioco))
+        return;
+    gioco.mnucomincia->setEnabled(false);
+    gioco.mnuricomincia->setEnabled(false);
+}
+
+void frmimposta::showCounter() {
+    if (navirestanti > 0) {
+        lblcom->setText(texts::placementCounter(navirestanti));
+        cmdok->setEnabled(false);
+    } else {
+        lblcom->setText(texts::placementDone);
+        cmdok->setEnabled(true);
+    }
+}
+
+void frmimposta::withdrawUnreadyFleet() {
+    // An unloaded main window starts without "Comincia" anyway: it is not loaded for this.
+    if (navirestanti == 0 || !frmgioco::isLoaded() || gameInProgress(frmgioco::get()))
+        return;
+    frmgioco::get().mnucomincia->setEnabled(false);
+}
+
+void frmimposta::lblimpClick(int k) {
+    if (lblimp[k]->backColour() == colours::noShip) {
+        if (navirestanti > 0) {
+            lblimp[k]->setBackColour(colours::ship);
+            --navirestanti;
+        }
+    } else {
+        lblimp[k]->setBackColour(colours::noShip);
+        ++navirestanti;
+    }
+    showCounter();
+    withdrawUnreadyFleet();
+}
+
+void frmimposta::cmdcasualeClick() {
+    platform::random().reseed();
+    fleet::clear(lblimp);
+    // OK is enabled before the draw; no event can reach it until the fleet is complete.
+    cmdok->setEnabled(true);
+    fleet::drawShips(lblimp);
+    lblcom->setText(texts::placementDone);
+    navirestanti = 0;
+}
+
+void frmimposta::cmdcancellaClick() {
+    cmdok->setEnabled(false);
+    fleet::clear(lblimp);
+    navirestanti = fleet::size;
+    showCounter();
+    withdrawUnreadyFleet();
+}
+
+void frmimposta::cmdannullaClick() {
+    fleet::clear(lblimp);
+    navirestanti = fleet::size;
+    frmgioco::get().showForm();
+    unloadForm();
+}
+
+void frmimposta::cmdokClick() {
+    hide();
+    frmgioco &gioco = frmgioco::get();
+    if (gameInProgress(gioco))
+        return;
+    gioco.mnucomincia->setEnabled(true);
+    gioco.lblaiuto->setText(texts::aiutoFleetReady);
+}

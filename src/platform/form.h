@@ -1,0 +1,190 @@
+#pragma once
+
+#include "platform/colour.h"
+#include "platform/picture.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMainWindow>
+#include <QPushButton>
+#include <type_traits>
+
+namespace platform {
+
+// Where a window's outer rectangle goes, from the screen's size and the window's outer size.
+using Placement = QPoint (*)(QSize screen, QSize outer);
+// The middle of the screen, computed in single precision.
+QPoint centred(QSize screen, QSize outer);
+
+enum class Frame {
+    Sizable,     // the main window: resizable, with minimise and maximise buttons
+    FixedDialog, // every other window: fixed size, a close button only, no task-bar entry
+};
+
+// The loaded windows of every kind. The program ends once none of them is visible, checked
+// after the event that hid the last one has been handled; and every window is released before
+// the application object goes.
+namespace forms {
+void enrol(QWidget *window, void (*release)());
+// Forgets an unloaded window, hides it and deletes it once control is back in the event loop.
+void discard(QWidget *window);
+QList<QWidget *> loaded();
+bool anyVisible();
+// Deletes every window, loaded or discarded, without running unload handlers.
+void releaseAll();
+void scheduleVisibilityCheck();
+void discardPendingCheck();
+// Hides every window on the way out; no further visibility check is made.
+void hideAllForEnd();
+} // namespace forms
+
+// The client area of a window: its back colour and background picture, under every control.
+class Surface : public QWidget {
+public:
+    explicit Surface(QWidget *parent);
+
+    void setBackColour(ColourValue value);
+    ColourValue backColour() const { return back_; }
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ColourValue back_ = system::buttonFace;
+    Picture picture_;
+};
+
+// What every window has whatever its Qt base: the frame, the client area and the placement on
+// the screen by the window's outer size, corrected once the window system has framed it.
+class FormCore {
+public:
+    FormCore(QWidget *window, Frame frame, QSize clientSize);
+
+    Surface *client() const { return client_; }
+    QSize clientSize() const { return clientSize_; }
+    void place(Placement rule);
+    // Looks for a frame that the window system has added since the window was placed.
+    void checkFrame();
+    bool unloading = false;
+
+private:
+    QSize outerSize() const;
+    void applyPlacement();
+
+    QWidget *window_;
+    Frame frame_;
+    QSize clientSize_;
+    Surface *client_;
+    Placement rule_ = nullptr;
+    QSize placedOuter_;
+    bool awaitingFrame_ = false;
+};
+
+// A dialog whose Esc presses its cancel button, if it has one, and does nothing otherwise.
+class Dialog : public QDialog {
+public:
+    void setCancelButton(QPushButton *button) { cancel_ = button; }
+    QPushButton *cancelButton() const { return cancel_; }
+    void reject() override;
+
+private:
+    QPushButton *cancel_ = nullptr;
+};
+
+// One window kind with its single instance, created and loaded on first use.
+template <class Derived, class Base> class Form : public Base {
+    static_assert(std::is_base_of_v<QWidget, Base>);
+
+public:
+    // The window, created and loaded first if it is not loaded.
+    static Derived &get() {
+        if (!instance_) {
+            instance_ = new Derived;
+            forms::enrol(instance_, &release);
+            instance_->load();
+        }
+        return *instance_;
+    }
+    static bool isLoaded() { return instance_ != nullptr; }
+    // Runs the unload handler and discards the window; the next use creates a fresh one.
+    // Safe from the window's own handlers; does nothing when the window is not loaded.
+    static void unloadForm() {
+        Derived *window = instance_;
+        if (!window || window->core_.unloading)
+            return;
+        window->core_.unloading = true;
+        window->unload();
+        instance_ = nullptr;
+        forms::discard(window);
+    }
+
+    // Shows the window modeless, or brings it to the front if it is open.
+    void showForm() {
+        Base::show();
+        Base::raise();
+        Base::activateWindow();
+    }
+    Surface *client() const { return core_.client(); }
+
+protected:
+    Form(Frame frame, QSize clientSize)
+        : core_(this, frame, clientSize) {
+        if constexpr (std::is_base_of_v<QMainWindow, Base>)
+            Base::setCentralWidget(core_.client());
+    }
+    ~Form() override {
+        if (instance_ == this)
+            instance_ = nullptr;
+    }
+
+    virtual void load() {}
+    virtual void unload() {}
+    // Moves the window by `rule` using its outer size; used by load handlers.
+    void place(Placement rule) { core_.place(rule); }
+    // Sizes a main window so that its client area below the menu bar has the designed size.
+    void fitToClientArea() {
+        if constexpr (std::is_base_of_v<QMainWindow, Base>) {
+            const QSize client = core_.clientSize();
+            const int menu = Base::menuWidget() ? Base::menuWidget()->sizeHint().height() : 0;
+            Base::resize(client.width(), client.height() + menu);
+        }
+    }
+
+    void closeEvent(QCloseEvent *event) override {
+        // The close box takes the unload path; no window refuses to close.
+        event->accept();
+        if (instance_ == this)
+            unloadForm();
+    }
+    void hideEvent(QHideEvent *event) override {
+        Base::hideEvent(event);
+        forms::scheduleVisibilityCheck();
+    }
+    bool event(QEvent *event) override {
+        const bool handled = Base::event(event);
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            core_.checkFrame();
+            break;
+        default:
+            break;
+        }
+        return handled;
+    }
+
+private:
+    static void release() {
+        delete instance_;
+        instance_ = nullptr;
+    }
+
+    FormCore core_;
+    static inline Derived *instance_ = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/colour.h"
+#include "platform/picture.h"
+
+#include <QPushButton>
+
+namespace platform {
+
+// A push button painted in its own back colour, with its picture centred and its caption, if
+// any, over it. It stays a real button: Tab reaches it, Space presses it, Enter presses it in a
+// dialog, and Alt with its access letter presses it.
+class GraphicButton : public QPushButton {
+public:
+    GraphicButton(QWidget *parent, const QRect &geometry, const QString &caption = {});
+
+    void setBackColour(ColourValue value);
+    ColourValue backColour() const { return back_; }
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ColourValue back_ = system::buttonFace;
+    Picture picture_;
+};
+
+} // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/colour.h"
+
+#include <QLabel>
+#include <optional>
+
+namespace platform {
+
+// A label: transparent unless given a back colour, with an optional single-line border,
+// wrapping its text. It reports a click, which the fleet grids use.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget *parent, const QRect &geometry, const QString &text = {});
+
+    void setBackColour(ColourValue value);
+    // The stored back colour; a transparent label reports none.
+    std::optional<ColourValue> backColour() const { return back_; }
+    void setTransparent();
+    void setForeColour(ColourValue value);
+    ColourValue foreColour() const { return fore_; }
+    void setBorder(bool single);
+    bool hasBorder() const { return border_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyForeColour();
+
+    std::optional<ColourValue> back_;
+    ColourValue fore_ = system::windowText;
+    bool border_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace platform

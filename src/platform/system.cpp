@@ -1,0 +1,47 @@
+#include "platform/system.h"
+
+#include "platform/form.h"
+
+#include <QApplication>
+
+namespace platform {
+
+namespace {
+
+std::function<void()> &beepHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+std::function<void()> &endHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+} // namespace
+
+void beep() {
+    if (beepHook())
+        beepHook()();
+    else
+        QApplication::beep();
+}
+
+void endProgram() {
+    if (endHook()) {
+        endHook()();
+        return;
+    }
+    forms::hideAllForEnd();
+    QCoreApplication::exit(0);
+}
+
+void setBeepHook(std::function<void()> hook) {
+    beepHook() = std::move(hook);
+}
+
+void setEndProgramHook(std::function<void()> hook) {
+    endHook() = std::move(hook);
+}
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace platform {
+
+// Geometry is designed in twips: 1/1440 inch, 15 to the pixel at 96 dots per inch.
+inline constexpr int twipsPerPixel = 15;
+
+// Rounds to the nearest pixel, halves away from zero.
+constexpr int pixels(int twips) {
+    const int half = twipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / twipsPerPixel : -((half - twips) / twipsPerPixel);
+}
+
+constexpr int toTwips(int pixelCount) {
+    return pixelCount * twipsPerPixel;
+}
+
+constexpr QPoint twipsPoint(int x, int y) {
+    return {pixels(x), pixels(y)};
+}
+
+constexpr QSize twipsSize(int width, int height) {
+    return {pixels(width), pixels(height)};
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsPoint(left, top), twipsSize(width, height)};
+}
+
+} // namespace platform

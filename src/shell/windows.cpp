@@ -1,0 +1,11 @@
+#include "shell/windows.h"
+
+namespace shell {
+
+void showWinner() {}
+void showLoser() {}
+void showGoodbye() {}
+void showInstructions() {}
+void showInformation() {}
+
+} // namespace shell

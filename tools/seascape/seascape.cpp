@@ -1,0 +1,6 @@
+// Placeholder: the seascape generator is being written.
+#include <QGuiApplication>
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    return 0;
+}
