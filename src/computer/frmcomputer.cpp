@@ -7,7 +7,8 @@
 namespace {
 
 // Flush with the right edge of the screen, 500 twips above its bottom edge.
-QPoint rightEdge(QSize screen, QSize outer) {
+QPoint rightEdge(QSize screen, QSize outer)
+{
     return {screen.width() - outer.width(),
             screen.height() - outer.height() - platform::pixels(500)};
 }
@@ -15,7 +16,8 @@ QPoint rightEdge(QSize screen, QSize outer) {
 } // namespace
 
 frmcomputer::frmcomputer()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(3870, 3870)) {
+    : Form(platform::Frame::FixedDialog, platform::twipsSize(3870, 3870))
+{
     setWindowTitle(QStringLiteral("Computer"));
     // The window is shown only to be hidden again at once: it never reaches the screen.
     setAttribute(Qt::WA_DontShowOnScreen);
@@ -26,7 +28,8 @@ frmcomputer::frmcomputer()
     }
 }
 
-void frmcomputer::load() {
+void frmcomputer::load()
+{
     place(rightEdge);
     platform::random().reseed();
     fleet::drawShips(lblcomp);

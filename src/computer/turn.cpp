@@ -13,13 +13,15 @@ namespace computer {
 
 namespace {
 
-bool notFiredAt(const platform::GraphicButton *cell) {
+bool notFiredAt(const platform::GraphicButton *cell)
+{
     return cell->backColour() == colours::ownShip || cell->backColour() == colours::untouched;
 }
 
 } // namespace
 
-void tempoTimer() {
+void tempoTimer()
+{
     frmgioco &gioco = frmgioco::get();
     platform::random().reseed();
     for (auto *cell : gioco.cmdat)

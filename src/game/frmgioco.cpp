@@ -23,14 +23,16 @@ constexpr int cellSide = 495;
 constexpr int attackLeft = 960;
 constexpr int defenceLeft = 6840;
 
-QRect cellRect(int left, int index) {
+QRect cellRect(int left, int index)
+{
     return twipsRect(left + (index - 1) % 10 * pitch, gridTop + (index - 1) / 10 * pitch, cellSide,
                      cellSide);
 }
 
 template <class Cell>
 void createBoard(platform::ControlArray<Cell, 100> &board, QWidget *parent, int left,
-                 Qt::CursorShape cursor, void (frmgioco::*click)(int), frmgioco *window) {
+                 Qt::CursorShape cursor, void (frmgioco::*click)(int), frmgioco *window)
+{
     for (int i = 1; i <= 100; ++i) {
         auto *cell = new Cell(parent, cellRect(left, i));
         cell->setObjectName(QStringLiteral("cell%1").arg(i));
@@ -44,7 +46,8 @@ void createBoard(platform::ControlArray<Cell, 100> &board, QWidget *parent, int 
 
 // Letters above a grid that starts at `gridLeft`, numbers down its left side at `numbersLeft`.
 void createHeadingsOf(platform::ControlArray<platform::Label, 20> &headings, QWidget *parent,
-                      int gridLeft, int numbersLeft, platform::ColourValue textColour) {
+                      int gridLeft, int numbersLeft, platform::ColourValue textColour)
+{
     const QFont font = platform::font(QStringLiteral("Comic Sans MS"), 15.75, true);
     for (int k = 1; k <= 20; ++k) {
         const bool letter = k <= 10;
@@ -62,19 +65,11 @@ void createHeadingsOf(platform::ControlArray<platform::Label, 20> &headings, QWi
     }
 }
 
-platform::Label *transparentLabel(QWidget *parent, const QRect &geometry, const QFont &font,
-                                  platform::ColourValue colour, Qt::Alignment alignment) {
-    auto *label = new platform::Label(parent, geometry);
-    label->setFont(font);
-    label->setForeColour(colour);
-    label->setAlignment(alignment);
-    return label;
-}
-
 } // namespace
 
 frmgioco::frmgioco()
-    : Form(platform::Frame::Sizable, platform::twipsSize(11880, 7950)) {
+    : Form(platform::Frame::Sizable, platform::twipsSize(11880, 7950))
+{
     setWindowTitle(QStringLiteral("Marolda"));
     setWindowIcon(pictures::windowIcon());
     client()->setPicture(pictures::picture(pictures::Id::seascape));
@@ -88,12 +83,14 @@ frmgioco::frmgioco()
     fitToClientArea();
 }
 
-void frmgioco::createHeadings() {
+void frmgioco::createHeadings()
+{
     createHeadingsOf(lblat, client(), attackLeft, 360, colours::red);
     createHeadingsOf(lbldi, client(), defenceLeft, 6240, colours::blue);
 }
 
-void frmgioco::createPicturesAndLabels() {
+void frmgioco::createPicturesAndLabels()
+{
     using pictures::Id;
     using pictures::picture;
     QWidget *area = client();
@@ -107,19 +104,19 @@ void frmgioco::createPicturesAndLabels() {
         new platform::PictureBox(area, twipsRect(7680, 120, 885, 1095), picture(Id::playerFace));
 
     const QFont counter = platform::font(QStringLiteral("Comic Sans MS"), 15.75, true);
-    lblnc = transparentLabel(area, twipsRect(5040, 360, 735, 495), counter, colours::yellow,
-                             Qt::AlignCenter);
-    lblnu = transparentLabel(area, twipsRect(6840, 360, 735, 495), counter, colours::yellow,
-                             Qt::AlignCenter);
+    lblnc = platform::createLabel(area, twipsRect(5040, 360, 735, 495), {}, counter,
+                                  colours::yellow, Qt::AlignCenter);
+    lblnu = platform::createLabel(area, twipsRect(6840, 360, 735, 495), {}, counter,
+                                  colours::yellow, Qt::AlignCenter);
     const QFont message = platform::font(QStringLiteral("Times New Roman"), 21.75, false, true);
-    lblmessat = transparentLabel(area, twipsRect(960, 6840, 4815, 570), message, colours::cyan,
-                                 Qt::AlignHCenter | Qt::AlignTop);
-    lblmessdi = transparentLabel(area, twipsRect(6840, 6840, 4815, 570), message, colours::cyan,
-                                 Qt::AlignHCenter | Qt::AlignTop);
-    lblaiuto = transparentLabel(area, twipsRect(120, 7440, 6015, 375),
-                                platform::font(QStringLiteral("Comic Sans MS"), 12, false, true),
-                                colours::yellow, Qt::AlignLeft | Qt::AlignTop);
-    lblaiuto->setText(texts::aiutoNoFleet);
+    lblmessat = platform::createLabel(area, twipsRect(960, 6840, 4815, 570), {}, message,
+                                      colours::cyan, Qt::AlignHCenter | Qt::AlignTop);
+    lblmessdi = platform::createLabel(area, twipsRect(6840, 6840, 4815, 570), {}, message,
+                                      colours::cyan, Qt::AlignHCenter | Qt::AlignTop);
+    lblaiuto =
+        platform::createLabel(area, twipsRect(120, 7440, 6015, 375), texts::aiutoNoFleet,
+                              platform::font(QStringLiteral("Comic Sans MS"), 12, false, true),
+                              colours::yellow, Qt::AlignLeft | Qt::AlignTop);
 
     pct = new platform::PictureBox(area, twipsRect(600, 1320, 255, 255), picture(Id::hitSymbol),
                                    colours::hit);
@@ -130,7 +127,8 @@ void frmgioco::createPicturesAndLabels() {
         holder->hide();
 }
 
-void frmgioco::createGrids() {
+void frmgioco::createGrids()
+{
     // Created first among the controls that take the focus, so that it leads the tab order,
     // and before the cells, so that cell 100 covers it.
     pctfocus =
@@ -148,7 +146,8 @@ void frmgioco::createGrids() {
         QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
 }
 
-void frmgioco::createMenus() {
+void frmgioco::createMenus()
+{
     auto item = [this](QMenu *menu, const QString &text, const QKeySequence &shortcut,
                        void (frmgioco::*handler)()) {
         QAction *action = menu->addAction(text);
@@ -173,12 +172,14 @@ void frmgioco::createMenus() {
     mnuricomincia->setEnabled(false);
 }
 
-void frmgioco::mark(platform::GraphicButton *cell, const platform::PictureBox *holder) {
+void frmgioco::mark(platform::GraphicButton *cell, const platform::PictureBox *holder)
+{
     cell->setBackColour(holder->backColour().value());
     cell->setPicture(holder->picture());
 }
 
-void frmgioco::load() {
+void frmgioco::load()
+{
     place(platform::centred);
     for (int i = 1; i <= 100; ++i) {
         cmdat[i]->setEnabled(false);
@@ -188,16 +189,19 @@ void frmgioco::load() {
     colpicomputer = 0;
 }
 
-void frmgioco::unload() {
+void frmgioco::unload()
+{
     // However the main window goes, the goodbye window comes up.
     shell::showGoodbye();
 }
 
-void frmgioco::mnuimpostaClick() {
+void frmgioco::mnuimpostaClick()
+{
     frmimposta::get().showForm();
 }
 
-void frmgioco::mnucominciaClick() {
+void frmgioco::mnucominciaClick()
+{
     // Showing the computer's window loads it, and its load draws the computer's fleet.
     frmcomputer::get().showForm();
     frmcomputer::get().hide();
@@ -219,7 +223,8 @@ void frmgioco::mnucominciaClick() {
     lblnu->setText(QString::number(naviutente));
 }
 
-void frmgioco::mnuricominciaClick() {
+void frmgioco::mnuricominciaClick()
+{
     // A computer turn still pending belongs to the abandoned game.
     tempo->stop();
     mnucomincia->setEnabled(false);
@@ -247,19 +252,23 @@ void frmgioco::mnuricominciaClick() {
     lblnu->clear();
 }
 
-void frmgioco::mnuesciClick() {
+void frmgioco::mnuesciClick()
+{
     shell::showGoodbye();
 }
 
-void frmgioco::mnuistrClick() {
+void frmgioco::mnuistrClick()
+{
     shell::showInstructions();
 }
 
-void frmgioco::mnuinfoClick() {
+void frmgioco::mnuinfoClick()
+{
     shell::showInformation();
 }
 
-void frmgioco::cmdatClick(int n) {
+void frmgioco::cmdatClick(int n)
+{
     pctfocus->setFocus();
     if (lblaiuto->text() != texts::aiutoYourTurn)
         return;
@@ -288,6 +297,7 @@ void frmgioco::cmdatClick(int n) {
     }
 }
 
-void frmgioco::cmddiClick(int) {
+void frmgioco::cmddiClick(int)
+{
     pctfocus->setFocus();
 }

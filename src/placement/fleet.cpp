@@ -9,7 +9,8 @@
 
 namespace fleet {
 
-void createGrid(Grid &grid, QWidget *parent, QPoint originTwips) {
+void createGrid(Grid &grid, QWidget *parent, QPoint originTwips)
+{
     constexpr int pitch = 360;
     for (int k = 1; k <= 100; ++k) {
         const int column = (k - 1) % 10;
@@ -25,18 +26,21 @@ void createGrid(Grid &grid, QWidget *parent, QPoint originTwips) {
     }
 }
 
-void clear(Grid &grid) {
+void clear(Grid &grid)
+{
     for (int k = 1; k <= 100; ++k)
         grid[k]->setBackColour(colours::noShip);
 }
 
-int shipCount(const Grid &grid) {
+int shipCount(const Grid &grid)
+{
     return int(std::count_if(grid.begin(), grid.end(), [](const platform::Label *cell) {
         return cell->backColour() == colours::ship;
     }));
 }
 
-void drawShips(Grid &grid) {
+void drawShips(Grid &grid)
+{
     Q_ASSERT(shipCount(grid) == 0);
     int placed = 0;
     while (placed < size) {

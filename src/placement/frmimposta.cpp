@@ -18,14 +18,16 @@ namespace {
 
 // A game is running or over while the main window offers "Ricomincia"; this window then
 // leaves the main window's menus and help line alone.
-bool gameInProgress(const frmgioco &gioco) {
+bool gameInProgress(const frmgioco &gioco)
+{
     return gioco.mnuricomincia->isEnabled();
 }
 
 } // namespace
 
 frmimposta::frmimposta()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(5055, 6015)) {
+    : Form(platform::Frame::FixedDialog, platform::twipsSize(5055, 6015))
+{
     setWindowTitle(QStringLiteral("Imposta le navi"));
     setWindowIcon(pictures::windowIcon());
     client()->setBackColour(colours::lightOrange);
@@ -64,12 +66,14 @@ frmimposta::frmimposta()
     cmdcasuale->setFocus();
 }
 
-void frmimposta::load() {
+void frmimposta::load()
+{
     place(platform::centred);
     navirestanti = fleet::size;
 }
 
-void frmimposta::unload() {
+void frmimposta::unload()
+{
     frmgioco &gioco = frmgioco::get();
     if (gameInProgress(gioco))
         return;
@@ -77,7 +81,8 @@ void frmimposta::unload() {
     gioco.mnuricomincia->setEnabled(false);
 }
 
-void frmimposta::showCounter() {
+void frmimposta::showCounter()
+{
     if (navirestanti > 0) {
         lblcom->setText(texts::placementCounter(navirestanti));
         cmdok->setEnabled(false);
@@ -87,14 +92,16 @@ void frmimposta::showCounter() {
     }
 }
 
-void frmimposta::withdrawUnreadyFleet() {
+void frmimposta::withdrawUnreadyFleet()
+{
     // An unloaded main window starts without "Comincia" anyway: it is not loaded for this.
     if (navirestanti == 0 || !frmgioco::isLoaded() || gameInProgress(frmgioco::get()))
         return;
     frmgioco::get().mnucomincia->setEnabled(false);
 }
 
-void frmimposta::lblimpClick(int k) {
+void frmimposta::lblimpClick(int k)
+{
     if (lblimp[k]->backColour() == colours::noShip) {
         if (navirestanti > 0) {
             lblimp[k]->setBackColour(colours::ship);
@@ -108,7 +115,8 @@ void frmimposta::lblimpClick(int k) {
     withdrawUnreadyFleet();
 }
 
-void frmimposta::cmdcasualeClick() {
+void frmimposta::cmdcasualeClick()
+{
     platform::random().reseed();
     fleet::clear(lblimp);
     // OK is enabled before the draw; no event can reach it until the fleet is complete.
@@ -118,7 +126,8 @@ void frmimposta::cmdcasualeClick() {
     navirestanti = 0;
 }
 
-void frmimposta::cmdcancellaClick() {
+void frmimposta::cmdcancellaClick()
+{
     cmdok->setEnabled(false);
     fleet::clear(lblimp);
     navirestanti = fleet::size;
@@ -126,14 +135,16 @@ void frmimposta::cmdcancellaClick() {
     withdrawUnreadyFleet();
 }
 
-void frmimposta::cmdannullaClick() {
+void frmimposta::cmdannullaClick()
+{
     fleet::clear(lblimp);
     navirestanti = fleet::size;
     frmgioco::get().showForm();
     unloadForm();
 }
 
-void frmimposta::cmdokClick() {
+void frmimposta::cmdokClick()
+{
     hide();
     frmgioco &gioco = frmgioco::get();
     if (gameInProgress(gioco))

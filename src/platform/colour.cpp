@@ -39,7 +39,8 @@ constexpr std::array<QPalette::ColorRole, 25> systemRoles = {
 
 } // namespace
 
-QColor toQColor(ColourValue value) {
+QColor toQColor(ColourValue value)
+{
     if (isSystemColour(value)) {
         const auto index = value & 0xFFu;
         const auto role = index < systemRoles.size() ? systemRoles[index] : QPalette::Window;

@@ -15,11 +15,13 @@ inline constexpr ColourValue buttonFace = 0x8000000F;
 inline constexpr ColourValue buttonText = 0x80000012;
 } // namespace system
 
-constexpr ColourValue rgbValue(int red, int green, int blue) {
+constexpr ColourValue rgbValue(int red, int green, int blue)
+{
     return ColourValue(red) | ColourValue(green) << 8 | ColourValue(blue) << 16;
 }
 
-constexpr bool isSystemColour(ColourValue value) {
+constexpr bool isSystemColour(ColourValue value)
+{
     return (value & 0x80000000u) != 0;
 }
 

@@ -5,7 +5,8 @@
 
 namespace platform {
 
-QFont font(const QString &family, qreal points, bool bold, bool italic) {
+QFont font(const QString &family, qreal points, bool bold, bool italic)
+{
     QFont result(family);
     result.setPointSizeF(points);
     result.setBold(bold);
@@ -13,7 +14,8 @@ QFont font(const QString &family, qreal points, bool bold, bool italic) {
     return result;
 }
 
-void installFontSubstitutes() {
+void installFontSubstitutes()
+{
     struct StandIn {
         const char *family;
         const char *freeFamily;

@@ -11,7 +11,8 @@
 
 namespace platform {
 
-QPoint centred(QSize screen, QSize outer) {
+QPoint centred(QSize screen, QSize outer)
+{
     return {qRound((float(screen.width()) - float(outer.width())) / 2.0f),
             qRound((float(screen.height()) - float(outer.height())) / 2.0f)};
 }
@@ -33,18 +34,21 @@ struct Registry {
     bool ending = false;
 };
 
-Registry &registry() {
+Registry &registry()
+{
     static Registry instance;
     return instance;
 }
 
 } // namespace
 
-void enrol(QWidget *window, void (*release)()) {
+void enrol(QWidget *window, void (*release)())
+{
     registry().loaded.append({window, release});
 }
 
-void discard(QWidget *window) {
+void discard(QWidget *window)
+{
     auto &r = registry();
     r.loaded.removeIf([window](const Entry &entry) { return entry.window == window; });
     r.discarded.removeIf([](const QPointer<QWidget> &gone) { return gone.isNull(); });
@@ -53,20 +57,23 @@ void discard(QWidget *window) {
     window->deleteLater();
 }
 
-QList<QWidget *> loaded() {
+QList<QWidget *> loaded()
+{
     QList<QWidget *> windows;
     for (const auto &entry : registry().loaded)
         windows.append(entry.window);
     return windows;
 }
 
-bool anyVisible() {
+bool anyVisible()
+{
     const auto &entries = registry().loaded;
     return std::any_of(entries.begin(), entries.end(),
                        [](const Entry &entry) { return entry.window->isVisible(); });
 }
 
-void releaseAll() {
+void releaseAll()
+{
     auto &r = registry();
     while (!r.loaded.isEmpty())
         r.loaded.takeLast().release();
@@ -75,7 +82,8 @@ void releaseAll() {
     discardPendingCheck();
 }
 
-void scheduleVisibilityCheck() {
+void scheduleVisibilityCheck()
+{
     auto &r = registry();
     if (r.checkPending || r.ending || !qApp)
         return;
@@ -94,14 +102,16 @@ void scheduleVisibilityCheck() {
         Qt::QueuedConnection);
 }
 
-void discardPendingCheck() {
+void discardPendingCheck()
+{
     auto &r = registry();
     ++r.checkGeneration;
     r.checkPending = false;
     r.ending = false;
 }
 
-void hideAllForEnd() {
+void hideAllForEnd()
+{
     auto &r = registry();
     r.ending = true;
     for (const auto &entry : r.loaded)
@@ -111,19 +121,23 @@ void hideAllForEnd() {
 } // namespace forms
 
 Surface::Surface(QWidget *parent)
-    : QWidget(parent) {}
+    : QWidget(parent)
+{}
 
-void Surface::setBackColour(ColourValue value) {
+void Surface::setBackColour(ColourValue value)
+{
     back_ = value;
     update();
 }
 
-void Surface::setPicture(const Picture &picture) {
+void Surface::setPicture(const Picture &picture)
+{
     picture_ = picture;
     update();
 }
 
-void Surface::paintEvent(QPaintEvent *event) {
+void Surface::paintEvent(QPaintEvent *event)
+{
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(back_));
     picture_.draw(painter, QPoint(0, 0));
@@ -135,11 +149,13 @@ namespace {
 // before it is framed uses it as its best guess, corrected once its own frame is known.
 std::array<QMargins, 2> knownFrames;
 
-QMargins &knownFrame(Frame frame) {
+QMargins &knownFrame(Frame frame)
+{
     return knownFrames[std::size_t(frame)];
 }
 
-QMargins frameOf(const QWidget *window) {
+QMargins frameOf(const QWidget *window)
+{
     const QWindow *handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
 }
@@ -150,7 +166,8 @@ FormCore::FormCore(QWidget *window, Frame frame, QSize clientSize)
     : window_(window)
     , frame_(frame)
     , clientSize_(clientSize)
-    , client_(new Surface(window)) {
+    , client_(new Surface(window))
+{
     if (frame == Frame::FixedDialog) {
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -161,26 +178,30 @@ FormCore::FormCore(QWidget *window, Frame frame, QSize clientSize)
     }
 }
 
-QSize FormCore::outerSize() const {
+QSize FormCore::outerSize() const
+{
     const QMargins frame = frameOf(window_);
     const QMargins guess = frame.isNull() ? knownFrame(frame_) : frame;
     return window_->size().grownBy(guess);
 }
 
-void FormCore::applyPlacement() {
+void FormCore::applyPlacement()
+{
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize();
     placedOuter_ = outerSize();
     window_->move(rule_(screenSize, placedOuter_));
 }
 
-void FormCore::place(Placement rule) {
+void FormCore::place(Placement rule)
+{
     rule_ = rule;
     applyPlacement();
     awaitingFrame_ = frameOf(window_).isNull();
 }
 
-void FormCore::checkFrame() {
+void FormCore::checkFrame()
+{
     if (!awaitingFrame_ || !window_->isVisible())
         return;
     const QMargins frame = frameOf(window_);
@@ -192,7 +213,8 @@ void FormCore::checkFrame() {
         applyPlacement();
 }
 
-void Dialog::reject() {
+void Dialog::reject()
+{
     if (cancel_ && cancel_->isEnabled() && cancel_->isVisible())
         cancel_->click();
 }

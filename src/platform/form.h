@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPushButton>
 #include <type_traits>
@@ -99,7 +100,8 @@ template <class Derived, class Base> class Form : public Base {
 
 public:
     // The window, created and loaded first if it is not loaded.
-    static Derived &get() {
+    static Derived &get()
+    {
         if (!instance_) {
             instance_ = new Derived;
             forms::enrol(instance_, &release);
@@ -110,7 +112,8 @@ public:
     static bool isLoaded() { return instance_ != nullptr; }
     // Runs the unload handler and discards the window; the next use creates a fresh one.
     // Safe from the window's own handlers; does nothing when the window is not loaded.
-    static void unloadForm() {
+    static void unloadForm()
+    {
         Derived *window = instance_;
         if (!window || window->core_.unloading)
             return;
@@ -121,7 +124,8 @@ public:
     }
 
     // Shows the window modeless, or brings it to the front if it is open.
-    void showForm() {
+    void showForm()
+    {
         Base::show();
         Base::raise();
         Base::activateWindow();
@@ -130,11 +134,13 @@ public:
 
 protected:
     Form(Frame frame, QSize clientSize)
-        : core_(this, frame, clientSize) {
+        : core_(this, frame, clientSize)
+    {
         if constexpr (std::is_base_of_v<QMainWindow, Base>)
             Base::setCentralWidget(core_.client());
     }
-    ~Form() override {
+    ~Form() override
+    {
         if (instance_ == this)
             instance_ = nullptr;
     }
@@ -144,25 +150,31 @@ protected:
     // Moves the window by `rule` using its outer size; used by load handlers.
     void place(Placement rule) { core_.place(rule); }
     // Sizes a main window so that its client area below the menu bar has the designed size.
-    void fitToClientArea() {
+    void fitToClientArea()
+    {
         if constexpr (std::is_base_of_v<QMainWindow, Base>) {
             const QSize client = core_.clientSize();
             const int menu = Base::menuWidget() ? Base::menuWidget()->sizeHint().height() : 0;
             Base::resize(client.width(), client.height() + menu);
+            // Lays the client area out now, so that it has its size before the first show.
+            Base::layout()->activate();
         }
     }
 
-    void closeEvent(QCloseEvent *event) override {
+    void closeEvent(QCloseEvent *event) override
+    {
         // The close box takes the unload path; no window refuses to close.
         event->accept();
         if (instance_ == this)
             unloadForm();
     }
-    void hideEvent(QHideEvent *event) override {
+    void hideEvent(QHideEvent *event) override
+    {
         Base::hideEvent(event);
         forms::scheduleVisibilityCheck();
     }
-    bool event(QEvent *event) override {
+    bool event(QEvent *event) override
+    {
         const bool handled = Base::event(event);
         switch (event->type()) {
         case QEvent::Show:
@@ -178,7 +190,8 @@ protected:
     }
 
 private:
-    static void release() {
+    static void release()
+    {
         delete instance_;
         instance_ = nullptr;
     }

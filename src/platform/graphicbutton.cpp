@@ -8,25 +8,29 @@
 namespace platform {
 
 GraphicButton::GraphicButton(QWidget *parent, const QRect &geometry, const QString &caption)
-    : QPushButton(caption, parent) {
+    : QPushButton(caption, parent)
+{
     setGeometry(geometry);
 }
 
-void GraphicButton::setBackColour(ColourValue value) {
+void GraphicButton::setBackColour(ColourValue value)
+{
     if (back_ == value)
         return;
     back_ = value;
     update();
 }
 
-void GraphicButton::setPicture(const Picture &picture) {
+void GraphicButton::setPicture(const Picture &picture)
+{
     if (picture_ == picture)
         return;
     picture_ = picture;
     update();
 }
 
-void GraphicButton::paintEvent(QPaintEvent *) {
+void GraphicButton::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     const QBrush face(toQColor(back_));
     const bool sunken = isDown() || isChecked();
@@ -52,6 +56,15 @@ void GraphicButton::paintEvent(QPaintEvent *) {
         focus.backgroundColor = face.color();
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+GraphicButton *createButton(QWidget *parent, const QRect &geometry, const QString &caption,
+                            ColourValue back, const QFont &font)
+{
+    auto *button = new GraphicButton(parent, geometry, caption);
+    button->setBackColour(back);
+    button->setFont(font);
+    return button;
 }
 
 } // namespace platform

@@ -27,4 +27,8 @@ private:
     Picture picture_;
 };
 
+// A graphical button with a caption, as the dialogs have them.
+GraphicButton *createButton(QWidget *parent, const QRect &geometry, const QString &caption,
+                            ColourValue back, const QFont &font);
+
 } // namespace platform

@@ -41,4 +41,8 @@ private:
     bool pressed_ = false;
 };
 
+// A transparent label as designed: its text, font, colour and alignment.
+Label *createLabel(QWidget *parent, const QRect &geometry, const QString &text, const QFont &font,
+                   ColourValue colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
 } // namespace platform

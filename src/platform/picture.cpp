@@ -10,11 +10,13 @@ namespace platform {
 
 namespace {
 
-bool isDrawing(const QString &source) {
+bool isDrawing(const QString &source)
+{
     return source.endsWith(QLatin1String(".svg"));
 }
 
-QPixmap render(const QString &source, QSize logicalSize, qreal ratio) {
+QPixmap render(const QString &source, QSize logicalSize, qreal ratio)
+{
     if (!isDrawing(source)) {
         // A photograph is drawn from its own pixels; the painter scales it where needed.
         QImageReader reader(source);
@@ -36,7 +38,8 @@ QPixmap render(const QString &source, QSize logicalSize, qreal ratio) {
     return pixmap;
 }
 
-qreal ratioOf(const QPainter &painter) {
+qreal ratioOf(const QPainter &painter)
+{
     return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
 }
 
@@ -44,9 +47,11 @@ qreal ratioOf(const QPainter &painter) {
 
 Picture::Picture(QString source, QSizeF naturalSize)
     : source_(std::move(source))
-    , natural_(naturalSize) {}
+    , natural_(naturalSize)
+{}
 
-QPixmap Picture::pixmap(QSize logicalSize, qreal ratio) const {
+QPixmap Picture::pixmap(QSize logicalSize, qreal ratio) const
+{
     if (isNull() || logicalSize.isEmpty())
         return {};
     const QString key = QStringLiteral("%1|%2x%3|%4")
@@ -62,13 +67,15 @@ QPixmap Picture::pixmap(QSize logicalSize, qreal ratio) const {
     return pixmap;
 }
 
-void Picture::draw(QPainter &painter, QPoint topLeft) const {
+void Picture::draw(QPainter &painter, QPoint topLeft) const
+{
     if (isNull())
         return;
     painter.drawPixmap(QRect(topLeft, size()), pixmap(size(), ratioOf(painter)));
 }
 
-void Picture::drawInBox(QPainter &painter, const QRect &box) const {
+void Picture::drawInBox(QPainter &painter, const QRect &box) const
+{
     if (isNull())
         return;
     QSize fitted = size();
@@ -77,7 +84,8 @@ void Picture::drawInBox(QPainter &painter, const QRect &box) const {
     painter.drawPixmap(QRect(box.topLeft(), fitted), pixmap(fitted, ratioOf(painter)));
 }
 
-void Picture::drawCentred(QPainter &painter, const QRect &box) const {
+void Picture::drawCentred(QPainter &painter, const QRect &box) const
+{
     if (isNull())
         return;
     QRect target(QPoint(0, 0), size());
@@ -85,7 +93,8 @@ void Picture::drawCentred(QPainter &painter, const QRect &box) const {
     painter.drawPixmap(target, pixmap(size(), ratioOf(painter)));
 }
 
-QIcon Picture::icon() const {
+QIcon Picture::icon() const
+{
     QIcon icon;
     for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(pixmap(QSize(side, side), 1.0));

@@ -8,23 +8,27 @@ PictureBox::PictureBox(QWidget *parent, const QRect &geometry, const Picture &pi
                        std::optional<ColourValue> back)
     : QWidget(parent)
     , picture_(picture)
-    , back_(back) {
+    , back_(back)
+{
     setGeometry(geometry);
     if (!back_)
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void PictureBox::setPicture(const Picture &picture) {
+void PictureBox::setPicture(const Picture &picture)
+{
     picture_ = picture;
     update();
 }
 
-void PictureBox::setBackColour(ColourValue value) {
+void PictureBox::setBackColour(ColourValue value)
+{
     back_ = value;
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *) {
+void PictureBox::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     if (back_)
         painter.fillRect(rect(), toQColor(*back_));

@@ -9,12 +9,14 @@ Shape::Shape(QWidget *parent, const QRect &geometry, Kind kind, std::optional<Co
     : QWidget(parent)
     , kind_(kind)
     , fill_(fill)
-    , border_(border) {
+    , border_(border)
+{
     setGeometry(geometry);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::paintEvent(QPaintEvent *) {
+void Shape::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, kind_ != Kind::Rectangle);
     const int penWidth = border_ ? border_->width : 0;
@@ -51,13 +53,15 @@ Line::Line(QWidget *parent, QPoint from, QPoint to, ColourValue colour, int widt
     , from_(from)
     , to_(to)
     , colour_(colour)
-    , width_(width) {
+    , width_(width)
+{
     const int half = (width + 1) / 2;
     setGeometry(QRect(from, to).normalized().adjusted(-half, -half, half, half));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Line::paintEvent(QPaintEvent *) {
+void Line::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setPen(QPen(toQColor(colour_), width_, Qt::SolidLine, Qt::FlatCap));
     const QPoint offset = geometry().topLeft();

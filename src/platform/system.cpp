@@ -8,26 +8,30 @@ namespace platform {
 
 namespace {
 
-std::function<void()> &beepHook() {
+std::function<void()> &beepHook()
+{
     static std::function<void()> hook;
     return hook;
 }
 
-std::function<void()> &endHook() {
+std::function<void()> &endHook()
+{
     static std::function<void()> hook;
     return hook;
 }
 
 } // namespace
 
-void beep() {
+void beep()
+{
     if (beepHook())
         beepHook()();
     else
         QApplication::beep();
 }
 
-void endProgram() {
+void endProgram()
+{
     if (endHook()) {
         endHook()();
         return;
@@ -36,11 +40,13 @@ void endProgram() {
     QCoreApplication::exit(0);
 }
 
-void setBeepHook(std::function<void()> hook) {
+void setBeepHook(std::function<void()> hook)
+{
     beepHook() = std::move(hook);
 }
 
-void setEndProgramHook(std::function<void()> hook) {
+void setEndProgramHook(std::function<void()> hook)
+{
     endHook() = std::move(hook);
 }
 

@@ -10,25 +10,40 @@ namespace platform {
 inline constexpr int twipsPerPixel = 15;
 
 // Rounds to the nearest pixel, halves away from zero.
-constexpr int pixels(int twips) {
+constexpr int pixels(int twips)
+{
     const int half = twipsPerPixel / 2;
     return twips >= 0 ? (twips + half) / twipsPerPixel : -((half - twips) / twipsPerPixel);
 }
 
-constexpr int toTwips(int pixelCount) {
+constexpr int toTwips(int pixelCount)
+{
     return pixelCount * twipsPerPixel;
 }
 
-constexpr QPoint twipsPoint(int x, int y) {
+constexpr QPoint twipsPoint(int x, int y)
+{
     return {pixels(x), pixels(y)};
 }
 
-constexpr QSize twipsSize(int width, int height) {
+constexpr QSize twipsSize(int width, int height)
+{
     return {pixels(width), pixels(height)};
 }
 
-constexpr QRect twipsRect(int left, int top, int width, int height) {
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
     return {twipsPoint(left, top), twipsSize(width, height)};
+}
+
+constexpr QSize twipsSize(QSize twips)
+{
+    return twipsSize(twips.width(), twips.height());
+}
+
+constexpr QRect twipsRect(const QRect &twips)
+{
+    return twipsRect(twips.left(), twips.top(), twips.width(), twips.height());
 }
 
 } // namespace platform

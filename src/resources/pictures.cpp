@@ -36,28 +36,33 @@ constexpr std::array<Entry, count> catalogue = {{
     {"loser", "loser.svg", 5079, 2326},
 }};
 
-const Entry &entry(Id id) {
+const Entry &entry(Id id)
+{
     return catalogue[std::size_t(id)];
 }
 
 } // namespace
 
-QSize naturalTwips(Id id) {
+QSize naturalTwips(Id id)
+{
     return {entry(id).widthTwips, entry(id).heightTwips};
 }
 
-QString name(Id id) {
+QString name(Id id)
+{
     return QString::fromLatin1(entry(id).name);
 }
 
-platform::Picture picture(Id id) {
+platform::Picture picture(Id id)
+{
     const Entry &e = entry(id);
     const QSizeF pixels(double(e.widthTwips) / platform::twipsPerPixel,
                         double(e.heightTwips) / platform::twipsPerPixel);
     return {QStringLiteral(":/pictures/") + QLatin1String(e.file), pixels};
 }
 
-QIcon windowIcon() {
+QIcon windowIcon()
+{
     static const QIcon icon = picture(Id::anchorIcon).icon();
     return icon;
 }

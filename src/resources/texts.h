@@ -20,6 +20,54 @@ inline const QString computerMiss = QStringLiteral("Acqua...");
 QString placementCounter(int shipsLeft);
 inline const QString placementDone = QStringLiteral("Hai posizionato le tue navi");
 
+// The end-of-game and goodbye windows.
+inline const QString wonMessage = QStringLiteral("Complimenti, hai vinto!");
+inline const QString lostMessage = QStringLiteral("Peccato, hai perso!");
+inline const QString anotherGame = QStringLiteral("Vuoi fare un'altra partita?");
+inline const QString goodbye = QStringLiteral("Alla prossima !");
+
+// The information window. The author is the project's own team.
+inline const QString version = QStringLiteral("1.0");
+inline const QString date = QStringLiteral("luglio 2002");
+inline const QString author = QStringLiteral("Squadra Marolda");
+inline const QString email = QStringLiteral("marolda@marolda.invalid");
+
+// The help pages.
+inline const QString T1 = QStringLiteral(
+    "Questa è la versione per computer del celebre gioco della marolda e l'avversario contro "
+    "cui si gioca è il computer stesso. Lo scopo del gioco è cercare di indovinare la posizione "
+    "delle navi dell'avversario (il computer) per distruggerle, prima che questo affondi quelle "
+    "del giocatore.");
+inline const QString T2 = QStringLiteral(
+    "Il giocatore dispone di due tabelle: \"Attacco\" e \"Difesa\". Nella prima sono visibili i "
+    "tentativi del giocatore, mentre nella seconda si vedono le proprie navi e le mosse del "
+    "computer.");
+inline const QString T3 = QStringLiteral(
+    "Prima di cominciare bisogna decidere la posizione delle proprie navi, tutte della "
+    "dimensione di una cella. Le navi possono essere anche posizionate adiacenti tra di loro.");
+inline const QString P1 = QStringLiteral(
+    "La posizione delle navi può essere impostata manualmente, cliccando sulle celle in cui si "
+    "vogliono disporre le navi: un clic posiziona la nave, un secondo clic la cancella; oppure "
+    "casualmente. In questo caso le navi vengono posizionate automaticamente seguendo un "
+    "procedimento casuale.");
+inline const QString P2 =
+    QStringLiteral("Per attaccare, bisogna cliccare sulla cella che si vuole colpire:");
+inline const QString P3 = QStringLiteral("In caso di fallimento appare il simbolo");
+inline const QString P4 = QStringLiteral("In caso di successo, invece appare il simbolo");
+inline const QString P5 = QStringLiteral(
+    "Quando gioca l'avversario, il cursore del mouse è una freccia, mentre quando è il turno del "
+    "giocatore, la freccia si trasforma in croce.");
+inline const QString P6 = QStringLiteral(
+    "In basso compare ogni volta un'indicazione di aiuto. In alto invece, è possibile tenere "
+    "sotto controllo il numero delle navi che devono essere ancora colpite, sia dell'avversario "
+    "che del giocatore.");
+inline const QString requirements[4] = {
+    QStringLiteral("Sistema operativo Windows 95 o superiore"),
+    QStringLiteral("Scheda video SVGA 16 bit o superiore"),
+    QStringLiteral("Monitor ottimizzato per una risoluzione 800 x 600 o superiore"),
+    QStringLiteral("16 Mb RAM o superiore"),
+};
+
 // Column headings: there is no J and no K.
 inline const QString columns[10] = {
     QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),

@@ -6,7 +6,8 @@
 
 namespace shell {
 
-void prepareApplication() {
+void prepareApplication()
+{
     QApplication::setApplicationName(QStringLiteral("Marolda"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // The program ends when none of its own windows is visible (see platform/form.h).

@@ -6,6 +6,7 @@ namespace shell {
 void showWinner();
 void showLoser();
 void showGoodbye();
+// The instructions hub, freshly created if it is not loaded.
 void showInstructions();
 void showInformation();
 

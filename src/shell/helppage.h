@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/fonts.h"
+#include "platform/form.h"
+#include "platform/graphicbutton.h"
+#include "platform/label.h"
+#include "platform/twips.h"
+#include "resources/colours.h"
+#include "resources/pictures.h"
+#include "shell/windows.h"
+
+namespace shell {
+
+// A page of help reached from the instructions hub; its OK goes back there.
+template <class Derived> class HelpPage : public platform::Form<Derived, platform::Dialog> {
+    using Base = platform::Form<Derived, platform::Dialog>;
+
+public:
+    platform::GraphicButton *cmdok;
+
+    void cmdokClick()
+    {
+        showInstructions();
+        Derived::unloadForm();
+    }
+
+protected:
+    explicit HelpPage(const QString &caption)
+        : Base(platform::Frame::FixedDialog, platform::twipsSize(6510, 5310))
+    {
+        this->setWindowTitle(caption);
+        this->setWindowIcon(pictures::windowIcon());
+        this->client()->setBackColour(colours::lightOrange);
+        // First in the tab order, so it has the focus when the page opens.
+        cmdok = platform::createButton(this->client(), platform::twipsRect(5400, 4800, 975, 375),
+                                       QStringLiteral("&OK"), colours::yellow, QFont());
+        QObject::connect(cmdok, &QPushButton::clicked, this, &HelpPage::cmdokClick);
+        cmdok->setFocus();
+    }
+    void load() override { this->place(platform::centred); }
+
+    // A label of the page's text, designed at `geometry` in twips.
+    platform::Label *text(const QRect &geometry, const QString &words)
+    {
+        return platform::createLabel(this->client(), platform::twipsRect(geometry), words,
+                                     platform::font(QStringLiteral("Comic Sans MS"), 9.75),
+                                     platform::system::buttonText);
+    }
+};
+
+} // namespace shell

@@ -1,0 +1,316 @@
+#include "platform/colour.h"
+#include "platform/form.h"
+#include "platform/graphicbutton.h"
+#include "platform/label.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+#include "support.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <cmath>
+
+using namespace platform;
+
+// A window kind of the tests' own, to drive the window model without the game.
+class frmprova : public Form<frmprova, Dialog> {
+public:
+    QPushButton *cmdchiudi;
+    QPushButton *cmdannulla;
+    Label *lbltesto;
+    static inline int loads = 0;
+    static inline int unloads = 0;
+
+protected:
+    void load() override
+    {
+        ++loads;
+        place(centred);
+    }
+    void unload() override { ++unloads; }
+
+private:
+    frmprova()
+        : Form(Frame::FixedDialog, QSize(300, 120))
+    {
+        lbltesto = new Label(client(), QRect(10, 10, 200, 20), QStringLiteral("come progettato"));
+        cmdchiudi = new QPushButton(QStringLiteral("&Chiudi"), client());
+        cmdchiudi->setGeometry(10, 60, 80, 25);
+        // Unloads its own window, then goes on using it, as handlers may.
+        connect(cmdchiudi, &QPushButton::clicked, this, [this] {
+            unloadForm();
+            lbltesto->setText(QStringLiteral("dopo"));
+        });
+        cmdannulla = new QPushButton(QStringLiteral("A&nnulla"), client());
+        cmdannulla->setGeometry(100, 60, 80, 25);
+    }
+    friend Form;
+};
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        support::freshStart();
+        frmprova::loads = 0;
+        frmprova::unloads = 0;
+    }
+    void cleanup() { support::releaseAll(); }
+
+    void firstUseOfAControlLoadsTheWindowOnce()
+    {
+        QVERIFY(!frmprova::isLoaded());
+        QCOMPARE(frmprova::get().lbltesto->text(), QStringLiteral("come progettato"));
+        QVERIFY(frmprova::isLoaded());
+        QCOMPARE(frmprova::loads, 1);
+        QCOMPARE(&frmprova::get(), &frmprova::get());
+        QCOMPARE(frmprova::loads, 1);
+        QCOMPARE(forms::loaded().size(), 1);
+    }
+
+    void unloadThenUseGivesAFreshWindow()
+    {
+        frmprova::get().lbltesto->setText(QStringLiteral("cambiato"));
+        QPointer<frmprova> old = &frmprova::get();
+        frmprova::unloadForm();
+        QCOMPARE(frmprova::unloads, 1);
+        QVERIFY(!frmprova::isLoaded());
+        QVERIFY(old->isHidden());
+        QCOMPARE(frmprova::get().lbltesto->text(), QStringLiteral("come progettato"));
+        QVERIFY(&frmprova::get() != old.data());
+        QCOMPARE(frmprova::loads, 2);
+        support::settle();
+        QVERIFY(old.isNull());
+    }
+
+    void unloadFromTheWindowsOwnHandler()
+    {
+        frmprova::get().showForm();
+        QPointer<frmprova> old = &frmprova::get();
+        support::click(old->cmdchiudi);
+        QCOMPARE(frmprova::unloads, 1);
+        QVERIFY(!frmprova::isLoaded());
+        QVERIFY(!old.isNull());
+        QCOMPARE(old->lbltesto->text(), QStringLiteral("dopo"));
+        QVERIFY(!old->isVisible());
+        support::settle();
+        QVERIFY(old.isNull());
+        QCOMPARE(frmprova::loads, 1);
+    }
+
+    void unloadingAnUnloadedWindowDoesNothing()
+    {
+        frmprova::unloadForm();
+        QVERIFY(!frmprova::isLoaded());
+        QCOMPARE(frmprova::loads, 0);
+        QCOMPARE(frmprova::unloads, 0);
+        frmprova::get();
+        frmprova::unloadForm();
+        frmprova::unloadForm();
+        QCOMPARE(frmprova::unloads, 1);
+    }
+
+    void closeBoxTakesTheUnloadPath()
+    {
+        frmprova::get().showForm();
+        QVERIFY(frmprova::get().close());
+        QCOMPARE(frmprova::unloads, 1);
+        QVERIFY(!frmprova::isLoaded());
+    }
+
+    void releaseRunsNoUnloadHandler()
+    {
+        frmprova::get().showForm();
+        support::releaseAll();
+        QVERIFY(!frmprova::isLoaded());
+        QCOMPARE(frmprova::unloads, 0);
+        QCOMPARE(forms::loaded().size(), 0);
+    }
+
+    void windowCentresOnCreationOnlyByItsOuterSize()
+    {
+        frmprova &window = frmprova::get();
+        window.showForm();
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(window.frameGeometry().topLeft(), centred(screen, window.frameGeometry().size()));
+        window.move(5, 7);
+        window.hide();
+        window.showForm();
+        QCOMPARE(window.pos(), QPoint(5, 7));
+    }
+
+    void centringComputesInSinglePrecision()
+    {
+        QCOMPARE(centred(QSize(1280, 1024), QSize(800, 600)), QPoint(240, 212));
+        // A window wider than the screen overhangs both sides alike.
+        QCOMPARE(centred(QSize(640, 480), QSize(800, 600)), QPoint(-80, -60));
+    }
+
+    void programEndsAfterTheLastVisibleWindowCloses()
+    {
+        frmprova::get().showForm();
+        frmprova::get().close();
+        // Never inside the handler that hid the window...
+        QCOMPARE(support::record().endRequests, 0);
+        support::settle();
+        // ...but once that event has been handled.
+        QCOMPARE(support::record().endRequests, 1);
+    }
+
+    void aMomentWithoutVisibleWindowWithinOneHandlerDoesNotEnd()
+    {
+        frmprova::get().showForm();
+        frmprova::unloadForm();
+        frmprova::get().showForm();
+        support::settle();
+        QCOMPARE(support::record().endRequests, 0);
+        frmprova::get().hide();
+        support::settle();
+        QCOMPARE(support::record().endRequests, 1);
+    }
+
+    void escPressesTheCancelButtonOnly()
+    {
+        frmprova &window = frmprova::get();
+        window.showForm();
+        QSignalSpy cancelled(window.cmdannulla, &QPushButton::clicked);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(cancelled.count(), 0);
+        QVERIFY(window.isVisible());
+        window.setCancelButton(window.cmdannulla);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(cancelled.count(), 1);
+        window.cmdannulla->setEnabled(false);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(cancelled.count(), 1);
+        QVERIFY(window.isVisible());
+    }
+
+    void colourValues_data()
+    {
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("red") << quint32(0x0000FF) << QColor(255, 0, 0);
+        QTest::newRow("blue") << quint32(0xFF0000) << QColor(0, 0, 255);
+        QTest::newRow("light orange") << quint32(0x80C0FF) << QColor(255, 192, 128);
+        QTest::newRow("cyan") << quint32(0xFFFF00) << QColor(0, 255, 255);
+        const QPalette palette = QGuiApplication::palette();
+        QTest::newRow("button face")
+            << quint32(system::buttonFace) << palette.color(QPalette::Active, QPalette::Button);
+        QTest::newRow("window background")
+            << quint32(system::windowBackground) << palette.color(QPalette::Active, QPalette::Base);
+        QTest::newRow("window text")
+            << quint32(system::windowText) << palette.color(QPalette::Active, QPalette::Text);
+        QTest::newRow("button text")
+            << quint32(system::buttonText) << palette.color(QPalette::Active, QPalette::ButtonText);
+    }
+    void colourValues()
+    {
+        QFETCH(quint32, value);
+        QFETCH(QColor, expected);
+        QCOMPARE(toQColor(value), expected);
+    }
+
+    void systemColoursFollowThePalette()
+    {
+        const QPalette original = QGuiApplication::palette();
+        QPalette changed = original;
+        changed.setColor(QPalette::Button, QColor(1, 2, 3));
+        QGuiApplication::setPalette(changed);
+        const QColor face = toQColor(system::buttonFace);
+        QGuiApplication::setPalette(original);
+        QCOMPARE(face, QColor(1, 2, 3));
+        QCOMPARE(rgbValue(255, 192, 128), ColourValue(0x80C0FF));
+    }
+
+    void twipsToPixels()
+    {
+        QCOMPARE(pixels(495), 33);
+        QCOMPARE(pixels(480), 32);
+        QCOMPARE(pixels(7), 0);
+        QCOMPARE(pixels(8), 1);
+        QCOMPARE(pixels(500), 33);
+        QCOMPARE(pixels(-500), -33);
+        QCOMPARE(twipsRect(960, 1920, 495, 495), QRect(64, 128, 33, 33));
+    }
+
+    void drawnCellsStayInTheGrid()
+    {
+        QCOMPARE(cellFromDraw(0.0f), 1);
+        QCOMPARE(cellFromDraw(0.0099f), 1);
+        QCOMPARE(cellFromDraw(0.01f), 2);
+        QCOMPARE(cellFromDraw(0.995f), 100);
+        QCOMPARE(cellFromDraw(std::nextafter(1.0f, 0.0f)), 100);
+        // A value that rounded up to 1 must not give cell 101.
+        QCOMPARE(cellFromDraw(float(0.999999999)), 100);
+        QCOMPARE(cellFromDraw(1.0f), 100);
+    }
+
+    void clockSourceDrawsUniformlyAndReseedsApart()
+    {
+        setRandomSource(nullptr);
+        RandomSource &source = platform::random();
+        source.reseed();
+        QList<float> first;
+        for (int i = 0; i < 8; ++i)
+            first.append(source.next());
+        source.reseed();
+        QList<float> second;
+        for (int i = 0; i < 8; ++i)
+            second.append(source.next());
+        QVERIFY(first != second);
+        QList<int> seen(101, 0);
+        for (int i = 0; i < 20000; ++i) {
+            const float r = source.next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++seen[drawCell()];
+        }
+        QCOMPARE(seen[0], 0);
+        for (int cell = 1; cell <= 100; ++cell)
+            QVERIFY2(seen[cell] > 100, qPrintable(QString::number(cell)));
+    }
+
+    void graphicButtonIsARealButton()
+    {
+        QWidget parent;
+        GraphicButton button(&parent, QRect(0, 0, 33, 33));
+        button.setAccessibleName(QStringLiteral("A1"));
+        parent.show();
+        QSignalSpy clicks(&button, &QAbstractButton::clicked);
+        button.setFocus();
+        QTest::keyClick(&button, Qt::Key_Space);
+        QCOMPARE(clicks.count(), 1);
+        support::click(&button);
+        QCOMPARE(clicks.count(), 2);
+        button.setEnabled(false);
+        support::click(&button);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(button.accessibleName(), QStringLiteral("A1"));
+        QCOMPARE(button.backColour(), system::buttonFace);
+        button.setBackColour(0x80C0FF);
+        QCOMPARE(button.backColour(), ColourValue(0x80C0FF));
+    }
+
+    void labelClickNeedsPressAndReleaseOnIt()
+    {
+        QWidget parent;
+        Label label(&parent, QRect(0, 0, 25, 25));
+        parent.show();
+        QSignalSpy clicks(&label, &Label::clicked);
+        support::click(&label);
+        QCOMPARE(clicks.count(), 1);
+        QTest::mousePress(&label, Qt::LeftButton);
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(40, 40));
+        QCOMPARE(clicks.count(), 1);
+        QTest::mouseClick(&label, Qt::RightButton);
+        QCOMPARE(clicks.count(), 1);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"

@@ -1,0 +1,146 @@
+#include "support.h"
+
+#include "computer/turn.h"
+#include "game/frmgioco.h"
+#include "placement/frmimposta.h"
+#include "platform/form.h"
+#include "platform/system.h"
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+namespace support {
+
+namespace {
+
+ScriptedRandom *installedScript = nullptr;
+Record currentRecord;
+
+// The offscreen platform cannot raise windows, among other things, and says so every time.
+QtMessageHandler previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("This plugin does not support")))
+        return;
+    previousHandler(type, context, message);
+}
+
+float drawFor(int cell)
+{
+    return (float(cell) - 0.5f) / 100.0f;
+}
+
+} // namespace
+
+float ScriptedRandom::next()
+{
+    ++drawn;
+    if (!script_.isEmpty())
+        return script_.takeFirst();
+    return float(fallback_() >> 8) * 0x1p-24f;
+}
+
+void ScriptedRandom::queueCells(const QList<int> &cells)
+{
+    for (const int cell : cells)
+        script_.append(drawFor(cell));
+}
+
+void ScriptedRandom::queueDraws(const QList<float> &draws)
+{
+    script_.append(draws);
+}
+
+void releaseAll()
+{
+    platform::forms::releaseAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents();
+    platform::forms::discardPendingCheck();
+}
+
+void freshStart()
+{
+    static bool prepared = false;
+    if (!prepared) {
+        shell::prepareApplication();
+        previousHandler = qInstallMessageHandler(quietHandler);
+        prepared = true;
+    }
+    releaseAll();
+    auto source = std::make_unique<ScriptedRandom>();
+    installedScript = source.get();
+    platform::setRandomSource(std::move(source));
+    currentRecord = {};
+    platform::setBeepHook([] { ++currentRecord.beeps; });
+    platform::setEndProgramHook([] { ++currentRecord.endRequests; });
+}
+
+ScriptedRandom &script()
+{
+    return *installedScript;
+}
+
+Record &record()
+{
+    return currentRecord;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void key(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QApplication::setActiveWindow(widget->window());
+    QTest::keyClick(widget, key, modifiers);
+}
+
+void placeFleet(const QList<int> &cells)
+{
+    key(&frmgioco::get(), Qt::Key_F1);
+    frmimposta &imposta = frmimposta::get();
+    for (const int cell : cells)
+        click(imposta.lblimp[cell]);
+    click(imposta.cmdok);
+}
+
+void startGame(const QList<int> &playerCells, const QList<int> &computerCells)
+{
+    placeFleet(playerCells);
+    script().queueCells(computerCells);
+    key(&frmgioco::get(), Qt::Key_F2);
+}
+
+QList<int> cellsOtherThan(const QList<int> &cells)
+{
+    QList<int> others;
+    for (int cell = 1; cell <= 100; ++cell)
+        if (!cells.contains(cell))
+            others.append(cell);
+    return others;
+}
+
+} // namespace support
+
+namespace support {
+
+bool computerTurn()
+{
+    if (!frmgioco::isLoaded() || !frmgioco::get().tempo->isActive())
+        return false;
+    computer::tempoTimer();
+    return true;
+}
+
+} // namespace support

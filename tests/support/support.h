@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/random.h"
+
+#include <QList>
+#include <QTest>
+#include <random>
+
+class QWidget;
+
+namespace support {
+
+// A random source for tests: it yields the scripted cells first, then a fixed-seed sequence,
+// and counts how often it was re-seeded.
+class ScriptedRandom final : public platform::RandomSource {
+public:
+    void reseed() override { ++reseeds; }
+    float next() override;
+
+    // Queues draws that land on these cells (1 to 100).
+    void queueCells(const QList<int> &cells);
+    // Queues raw draws, such as values at the very top of [0, 1).
+    void queueDraws(const QList<float> &draws);
+    int pending() const { return int(script_.size()); }
+    int drawn = 0;
+    int reseeds = 0;
+
+private:
+    QList<float> script_;
+    std::mt19937 fallback_{20261208u};
+};
+
+// What the program asked of the platform since the last fresh start.
+struct Record {
+    int beeps = 0;
+    int endRequests = 0;
+};
+
+// Releases every window, puts the scripted source and the recorders in place: each test
+// starts from here.
+void freshStart();
+// Releases every window without unload handlers; used between tests.
+void releaseAll();
+ScriptedRandom &script();
+Record &record();
+// Handles the events that the last action posted, the check for a visible window included.
+void settle();
+
+// A left click in the middle of `widget`, as the mouse gives it.
+void click(QWidget *widget);
+// Makes `widget`'s window the active one and types a key there, as the keyboard gives it.
+void key(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The main window's road to a game, through real clicks and keys: F1, a click on each of
+// `cells` in the placement window, then its OK.
+void placeFleet(const QList<int> &cells);
+// Places `playerCells`, then F2 with the computer's fleet drawn on `computerCells`.
+void startGame(const QList<int> &playerCells, const QList<int> &computerCells);
+// The tick of the main window's timer, if it is running: returns whether it was.
+bool computerTurn();
+// The cells of a grid whose back colour is `value`.
+template <class Grid, class Value> QList<int> cellsColoured(const Grid &grid, Value value)
+{
+    QList<int> cells;
+    for (int i = 1; i <= 100; ++i)
+        if (grid[i]->backColour() == value)
+            cells.append(i);
+    return cells;
+}
+// Cells 1 to 100 that are not in `cells`.
+QList<int> cellsOtherThan(const QList<int> &cells);
+
+} // namespace support
