@@ -18,6 +18,7 @@ QPoint rightEdge(QSize screen, QSize outer)
 frmcomputer::frmcomputer()
     : Form(platform::Frame::FixedDialog, platform::twipsSize(3870, 3870))
 {
+    setObjectName(QStringLiteral("frmcomputer"));
     setWindowTitle(QStringLiteral("Computer"));
     // The window is shown only to be hidden again at once: it never reaches the screen.
     setAttribute(Qt::WA_DontShowOnScreen);

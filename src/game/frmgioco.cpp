@@ -70,6 +70,7 @@ void createHeadingsOf(platform::ControlArray<platform::Label, 20> &headings, QWi
 frmgioco::frmgioco()
     : Form(platform::Frame::Sizable, platform::twipsSize(11880, 7950))
 {
+    setObjectName(QStringLiteral("frmgioco"));
     setWindowTitle(QStringLiteral("Marolda"));
     setWindowIcon(pictures::windowIcon());
     client()->setPicture(pictures::picture(pictures::Id::seascape));

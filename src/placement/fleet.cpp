@@ -3,7 +3,6 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
-#include "resources/texts.h"
 
 #include <algorithm>
 
@@ -19,7 +18,6 @@ void createGrid(Grid &grid, QWidget *parent, QPoint originTwips)
             parent, platform::twipsRect(originTwips.x() + pitch * column,
                                         originTwips.y() + pitch * row, 375, 375));
         cell->setObjectName(QStringLiteral("cell%1").arg(k));
-        cell->setAccessibleName(texts::cellName(k));
         cell->setBorder(true);
         cell->setBackColour(colours::noShip);
         grid[k] = cell;

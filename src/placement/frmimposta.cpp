@@ -28,6 +28,7 @@ bool gameInProgress(const frmgioco &gioco)
 frmimposta::frmimposta()
     : Form(platform::Frame::FixedDialog, platform::twipsSize(5055, 6015))
 {
+    setObjectName(QStringLiteral("frmimposta"));
     setWindowTitle(QStringLiteral("Imposta le navi"));
     setWindowIcon(pictures::windowIcon());
     client()->setBackColour(colours::lightOrange);
@@ -44,6 +45,7 @@ frmimposta::frmimposta()
     fleet::createGrid(lblimp, client(), QPoint(720, 1320));
     for (int k = 1; k <= 100; ++k) {
         lblimp[k]->setCursor(Qt::CrossCursor);
+        lblimp[k]->setAccessibleName(texts::cellName(k));
         connect(lblimp[k], &platform::Label::clicked, this, [this, k] { lblimpClick(k); });
     }
     Shape2 = new platform::Shape(client(), twipsRect(720, 1320, 3615, 3615),

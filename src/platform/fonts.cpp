@@ -1,8 +1,5 @@
 #include "platform/fonts.h"
 
-#include <QFontDatabase>
-#include <QStringList>
-
 namespace platform {
 
 QFont font(const QString &family, qreal points, bool bold, bool italic)
@@ -25,12 +22,11 @@ void installFontSubstitutes()
         {"Times New Roman", "Liberation Serif"},
         {"MS Sans Serif", "Liberation Sans"},
     };
-    const QStringList installed = QFontDatabase::families();
-    for (const auto &standIn : standIns) {
-        const QString family = QString::fromLatin1(standIn.family);
-        if (!installed.contains(family, Qt::CaseInsensitive))
-            QFont::insertSubstitution(family, QString::fromLatin1(standIn.freeFamily));
-    }
+    // A substitute serves only where its family is not installed, so the table can be filled
+    // without enumerating the installed fonts, which would cost start-up time.
+    for (const auto &standIn : standIns)
+        QFont::insertSubstitution(QString::fromLatin1(standIn.family),
+                                  QString::fromLatin1(standIn.freeFamily));
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace platform {
 
@@ -12,7 +13,6 @@ Label::Label(QWidget *parent, const QRect &geometry, const QString &text)
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    applyForeColour();
 }
 
 void Label::setBackColour(ColourValue value)
@@ -30,7 +30,7 @@ void Label::setTransparent()
 void Label::setForeColour(ColourValue value)
 {
     fore_ = value;
-    applyForeColour();
+    update();
 }
 
 void Label::setBorder(bool single)
@@ -40,25 +40,24 @@ void Label::setBorder(bool single)
     update();
 }
 
-void Label::applyForeColour()
+void Label::paintEvent(QPaintEvent *)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, toQColor(fore_));
-    setPalette(colours);
-}
-
-void Label::paintEvent(QPaintEvent *event)
-{
-    if (back_ || border_) {
-        QPainter painter(this);
-        if (back_)
-            painter.fillRect(rect(), toQColor(*back_));
-        if (border_) {
-            painter.setPen(QColor(Qt::black));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
+    // Painted here rather than by QLabel, so that the text colour needs no palette of its own:
+    // a window's worth of labels costs less to create.
+    QPainter painter(this);
+    if (back_)
+        painter.fillRect(rect(), toQColor(*back_));
+    if (border_) {
+        painter.setPen(QColor(Qt::black));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    QLabel::paintEvent(event);
+    if (text().isEmpty())
+        return;
+    painter.setPen(isEnabled() ? toQColor(fore_)
+                               : palette().color(QPalette::Disabled, QPalette::WindowText));
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(),
+                          QPalette::NoRole);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -75,14 +74,6 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
-}
-
-void Label::changeEvent(QEvent *event)
-{
-    // System colours follow the palette when the desktop theme changes.
-    if (event->type() == QEvent::ApplicationPaletteChange && isSystemColour(fore_))
-        applyForeColour();
-    QLabel::changeEvent(event);
 }
 
 Label *createLabel(QWidget *parent, const QRect &geometry, const QString &text, const QFont &font,

@@ -30,13 +30,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
-    void applyForeColour();
-
     std::optional<ColourValue> back_;
-    ColourValue fore_ = system::windowText;
+    ColourValue fore_ = system::buttonText;
     bool border_ = false;
     bool pressed_ = false;
 };

@@ -1,5 +1,8 @@
 #include "platform/picture.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
@@ -25,18 +28,43 @@ QPixmap render(const QString &source, QSize logicalSize, qreal ratio)
             image = image.scaled(logicalSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return QPixmap::fromImage(std::move(image));
     }
-    const QSize devicePixels(int(std::ceil(logicalSize.width() * ratio)),
-                             int(std::ceil(logicalSize.height() * ratio)));
-    QPixmap pixmap(devicePixels);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(source);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    // The build renders the usual sizes ahead of time, with this same code, to spare start-up.
+    QImage image(prerenderedPath(source, logicalSize, ratio));
+    if (image.isNull())
+        image = renderDrawing(source, logicalSize, ratio);
+    image.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(std::move(image));
 }
+
+// An icon drawn from a picture at whatever size it is asked for, when it is asked for.
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(Picture picture)
+        : picture_(std::move(picture))
+    {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        return picture_.pixmap(size, scale);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine *clone() const override { return new PictureIconEngine(picture_); }
+    QString key() const override { return QStringLiteral("picture"); }
+
+private:
+    Picture picture_;
+};
 
 qreal ratioOf(const QPainter &painter)
 {
@@ -44,6 +72,29 @@ qreal ratioOf(const QPainter &painter)
 }
 
 } // namespace
+
+QImage renderDrawing(const QString &source, QSize logicalSize, qreal ratio)
+{
+    const QSize devicePixels(int(std::ceil(logicalSize.width() * ratio)),
+                             int(std::ceil(logicalSize.height() * ratio)));
+    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(source);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
+    painter.end();
+    return image;
+}
+
+QString prerenderedPath(const QString &source, QSize logicalSize, qreal ratio)
+{
+    return QStringLiteral(":/prerendered/%1-%2x%3@%4x.png")
+        .arg(QFileInfo(source).completeBaseName())
+        .arg(logicalSize.width())
+        .arg(logicalSize.height())
+        .arg(ratio);
+}
 
 Picture::Picture(QString source, QSizeF naturalSize)
     : source_(std::move(source))
@@ -95,10 +146,7 @@ void Picture::drawCentred(QPainter &painter, const QRect &box) const
 
 QIcon Picture::icon() const
 {
-    QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(pixmap(QSize(side, side), 1.0));
-    return icon;
+    return QIcon(new PictureIconEngine(*this));
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSizeF>
 #include <QString>
@@ -30,7 +31,7 @@ public:
     void drawInBox(QPainter &painter, const QRect &box) const;
     // At natural size, centred in `box`.
     void drawCentred(QPainter &painter, const QRect &box) const;
-    // A window icon rendered sharp at the usual icon sizes.
+    // An icon rendered from the picture, sharp at any size it is drawn at.
     QIcon icon() const;
 
     friend bool operator==(const Picture &, const Picture &) = default;
@@ -39,5 +40,10 @@ private:
     QString source_;
     QSizeF natural_;
 };
+
+// A drawing rendered at `logicalSize` for a device of pixel ratio `ratio`.
+QImage renderDrawing(const QString &source, QSize logicalSize, qreal ratio);
+// Where the build puts a drawing that it rendered ahead of time at that size and ratio.
+QString prerenderedPath(const QString &source, QSize logicalSize, qreal ratio);
 
 } // namespace platform

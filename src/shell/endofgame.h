@@ -15,6 +15,7 @@ namespace shell {
 
 // Where the controls of an end-of-game window stand (twips) and what they say.
 struct EndOfGameDesign {
+    QString name;
     QString caption;
     QSize client;
     QRect picture;
@@ -51,6 +52,7 @@ protected:
     explicit EndOfGame(const EndOfGameDesign &design)
         : Base(platform::Frame::FixedDialog, platform::twipsSize(design.client))
     {
+        this->setObjectName(design.name);
         this->setWindowTitle(design.caption);
         this->setWindowIcon(pictures::windowIcon());
         QWidget *area = this->client();

@@ -15,6 +15,7 @@ using platform::twipsRect;
 frminfo::frminfo()
     : Form(platform::Frame::FixedDialog, platform::twipsSize(6030, 3030))
 {
+    setObjectName(QStringLiteral("frminfo"));
     setWindowTitle(QStringLiteral("Informazioni"));
     setWindowIcon(pictures::windowIcon());
     client()->setBackColour(platform::system::buttonFace);

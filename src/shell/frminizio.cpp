@@ -26,6 +26,7 @@ frminizio::frminizio()
 {
     using pictures::Id;
     using pictures::picture;
+    setObjectName(QStringLiteral("frminizio"));
     setWindowTitle(QStringLiteral("Caricamento..."));
     setWindowIcon(pictures::windowIcon());
     client()->setPicture(picture(Id::seascape));

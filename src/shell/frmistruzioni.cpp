@@ -15,6 +15,7 @@ using platform::twipsRect;
 frmistruzioni::frmistruzioni()
     : Form(platform::Frame::FixedDialog, platform::twipsSize(6510, 5310))
 {
+    setObjectName(QStringLiteral("frmistruzioni"));
     setWindowTitle(QStringLiteral("Istruzioni"));
     setWindowIcon(pictures::windowIcon());
     client()->setBackColour(colours::lightOrange);

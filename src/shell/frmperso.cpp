@@ -2,6 +2,7 @@
 
 frmperso::frmperso()
     : EndOfGame({
+          .name = QStringLiteral("frmperso"),
           .caption = QStringLiteral("Hai perso!"),
           .client = QSize(8220, 2925),
           .picture = QRect(120, 480, 4455, 2055),

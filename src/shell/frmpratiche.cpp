@@ -5,7 +5,7 @@
 using platform::twipsRect;
 
 frmpratiche::frmpratiche()
-    : HelpPage(QStringLiteral("Istruzioni pratiche"))
+    : HelpPage(QStringLiteral("frmpratiche"), QStringLiteral("Istruzioni pratiche"))
 {
     using pictures::Id;
     Label1 = text(QRect(360, 240, 5775, 1335), texts::P1);

@@ -6,7 +6,7 @@
 using platform::twipsRect;
 
 frmrequisiti::frmrequisiti()
-    : HelpPage(QStringLiteral("Requisiti del sistema"))
+    : HelpPage(QStringLiteral("frmrequisiti"), QStringLiteral("Requisiti del sistema"))
 {
     for (int index = 0; index < 4; ++index)
         Shape1[index + 1] =

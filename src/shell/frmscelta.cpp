@@ -12,6 +12,7 @@ using platform::twipsRect;
 frmscelta::frmscelta()
     : Form(platform::Frame::FixedDialog, platform::twipsSize(3270, 1590))
 {
+    setObjectName(QStringLiteral("frmscelta"));
     setWindowTitle(QStringLiteral("Arrivederci"));
     setWindowIcon(pictures::windowIcon());
     client()->setBackColour(colours::lightOrange);

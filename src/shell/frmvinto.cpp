@@ -2,6 +2,7 @@
 
 frmvinto::frmvinto()
     : EndOfGame({
+          .name = QStringLiteral("frmvinto"),
           .caption = QStringLiteral("Hai vinto!"),
           .client = QSize(6615, 3150),
           .picture = QRect(240, 480, 2295, 2415),

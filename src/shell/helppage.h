@@ -25,9 +25,10 @@ public:
     }
 
 protected:
-    explicit HelpPage(const QString &caption)
+    HelpPage(const QString &name, const QString &caption)
         : Base(platform::Frame::FixedDialog, platform::twipsSize(6510, 5310))
     {
+        this->setObjectName(name);
         this->setWindowTitle(caption);
         this->setWindowIcon(pictures::windowIcon());
         this->client()->setBackColour(colours::lightOrange);

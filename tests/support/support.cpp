@@ -35,6 +35,13 @@ float drawFor(int cell)
 
 } // namespace
 
+void ScriptedRandom::reseed()
+{
+    ++reseeds;
+    std::seed_seq seeds{seed_, unsigned(reseeds)};
+    fallback_.seed(seeds);
+}
+
 float ScriptedRandom::next()
 {
     ++drawn;
@@ -62,7 +69,7 @@ void releaseAll()
     platform::forms::discardPendingCheck();
 }
 
-void freshStart()
+void freshStart(unsigned seed)
 {
     static bool prepared = false;
     if (!prepared) {
@@ -71,7 +78,7 @@ void freshStart()
         prepared = true;
     }
     releaseAll();
-    auto source = std::make_unique<ScriptedRandom>();
+    auto source = std::make_unique<ScriptedRandom>(seed);
     installedScript = source.get();
     platform::setRandomSource(std::move(source));
     currentRecord = {};
@@ -91,7 +98,8 @@ Record &record()
 
 void settle()
 {
-    QCoreApplication::sendPostedEvents();
+    // The window system's own events (exposures and the like) as well as the posted ones.
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

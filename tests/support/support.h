@@ -10,11 +10,16 @@ class QWidget;
 
 namespace support {
 
-// A random source for tests: it yields the scripted cells first, then a fixed-seed sequence,
-// and counts how often it was re-seeded.
+// A random source for tests: it yields the scripted cells first, then a sequence that follows
+// from its seed and the number of reseeds so far, and counts how often it was re-seeded.
 class ScriptedRandom final : public platform::RandomSource {
 public:
-    void reseed() override { ++reseeds; }
+    explicit ScriptedRandom(unsigned seed = 20261208u)
+        : seed_(seed)
+    {
+        fallback_.seed(seed);
+    }
+    void reseed() override;
     float next() override;
 
     // Queues draws that land on these cells (1 to 100).
@@ -27,7 +32,8 @@ public:
 
 private:
     QList<float> script_;
-    std::mt19937 fallback_{20261208u};
+    unsigned seed_;
+    std::mt19937 fallback_;
 };
 
 // What the program asked of the platform since the last fresh start.
@@ -38,7 +44,7 @@ struct Record {
 
 // Releases every window, puts the scripted source and the recorders in place: each test
 // starts from here.
-void freshStart();
+void freshStart(unsigned seed = 20261208u);
 // Releases every window without unload handlers; used between tests.
 void releaseAll();
 ScriptedRandom &script();

@@ -1,0 +1,510 @@
+#include "explorer.h"
+
+#include "computer/frmcomputer.h"
+#include "computer/turn.h"
+#include "game/frmgioco.h"
+#include "placement/frmimposta.h"
+#include "platform/form.h"
+#include "resources/colours.h"
+#include "resources/texts.h"
+#include "shell/frmcaratteristiche.h"
+#include "shell/frminfo.h"
+#include "shell/frminizio.h"
+#include "shell/frmistruzioni.h"
+#include "shell/frmperso.h"
+#include "shell/frmpratiche.h"
+#include "shell/frmrequisiti.h"
+#include "shell/frmscelta.h"
+#include "shell/frmvinto.h"
+#include "support.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace explorer {
+
+namespace {
+
+// The keys a player may press in any window, with how often the explorer presses them:
+// the keys that abandon or leave a game come seldom, so that games reach their end.
+struct Key {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    double weight;
+};
+const Key keys[] = {
+    {Qt::Key_F1, Qt::NoModifier, 3},     {Qt::Key_F2, Qt::NoModifier, 3},
+    {Qt::Key_F3, Qt::NoModifier, 0.1},   {Qt::Key_F4, Qt::NoModifier, 1},
+    {Qt::Key_F5, Qt::NoModifier, 1},     {Qt::Key_Q, Qt::ControlModifier, 0.1},
+    {Qt::Key_Escape, Qt::NoModifier, 1}, {Qt::Key_Return, Qt::NoModifier, 2},
+    {Qt::Key_Space, Qt::NoModifier, 2},  {Qt::Key_Tab, Qt::NoModifier, 1},
+};
+
+QWidget *formNamed(const QString &name)
+{
+    for (QWidget *window : platform::forms::loaded())
+        if (window->objectName() == name)
+            return window;
+    return nullptr;
+}
+
+QList<QWidget *> descendants(QWidget *window)
+{
+    return window->findChildren<QWidget *>();
+}
+
+bool clickable(const QWidget *widget)
+{
+    return qobject_cast<const QAbstractButton *>(widget) ||
+           dynamic_cast<const platform::Label *>(widget) ||
+           dynamic_cast<const platform::PictureBox *>(widget);
+}
+
+QWidget *target(const Action &action)
+{
+    QWidget *window = formNamed(action.window);
+    if (!window || !window->isVisible())
+        return nullptr;
+    if (action.kind != Action::Kind::Click)
+        return window;
+    const auto children = descendants(window);
+    if (action.child < 0 || action.child >= children.size())
+        return nullptr;
+    QWidget *widget = children[action.child];
+    return widget->isVisible() ? widget : nullptr;
+}
+
+// Whether this action may end the program: "No", Esc or "Ciao", or closing the last window.
+bool mayEnd(const Action &action, const QWidget *widget)
+{
+    if (frmvinto::isLoaded() && widget == frmvinto::get().cmdno)
+        return true;
+    if (frmperso::isLoaded() && widget == frmperso::get().cmdno)
+        return true;
+    if (frmscelta::isLoaded() && widget == frmscelta::get().cmdok)
+        return true;
+    const bool endWindow = action.window == QLatin1String("frmvinto") ||
+                           action.window == QLatin1String("frmperso") ||
+                           action.window == QLatin1String("frmscelta");
+    return action.kind == Action::Kind::Key && endWindow &&
+           (action.key == Qt::Key_Escape || action.key == Qt::Key_Return ||
+            action.key == Qt::Key_Space);
+}
+
+// A widget as a person would name it: its object name, kind and caption.
+QString nameOf(const QWidget *widget)
+{
+    if (!widget || widget->isWindow())
+        return {};
+    QString name = widget->objectName().isEmpty()
+                       ? QString::fromLatin1(widget->metaObject()->className())
+                       : widget->objectName();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        name += QStringLiteral(" \"%1\"").arg(button->text());
+    else if (const auto *label = qobject_cast<const QLabel *>(widget);
+             label && !label->text().isEmpty())
+        name += QStringLiteral(" \"%1\"").arg(label->text().left(30));
+    return name;
+}
+
+void startProgram(unsigned seed)
+{
+    support::freshStart(seed);
+    frminizio::get().showForm();
+}
+
+// Carries out one action; returns false if it could not be done now (when replaying).
+bool perform(const Action &action)
+{
+    switch (action.kind) {
+    case Action::Kind::GameTick:
+        return support::computerTurn();
+    case Action::Kind::SplashTick:
+        if (!frminizio::isLoaded() || !frminizio::get().tempo->isActive())
+            return false;
+        frminizio::get().tempoTimer();
+        return true;
+    default:
+        break;
+    }
+    QWidget *widget = target(action);
+    if (!widget)
+        return false;
+    switch (action.kind) {
+    case Action::Kind::Click:
+        QTest::mouseClick(widget, Qt::LeftButton);
+        break;
+    case Action::Kind::Key: {
+        QApplication::setActiveWindow(widget);
+        QWidget *focus = widget->focusWidget() ? widget->focusWidget() : widget;
+        QTest::keyClick(focus, Qt::Key(action.key), action.modifiers);
+        break;
+    }
+    case Action::Kind::Close:
+        widget->close();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+template <class Grid, class Value> int count(const Grid &grid, Value value)
+{
+    return int(support::cellsColoured(grid, value).size());
+}
+
+QString checkCells(const frmgioco &gioco)
+{
+    const platform::Picture hitPicture = gioco.pct->picture();
+    const platform::Picture missPicture = gioco.pct2->picture();
+    for (int i = 1; i <= 100; ++i) {
+        const auto *attack = gioco.cmdat[i];
+        const auto *defence = gioco.cmddi[i];
+        const auto value = attack->backColour();
+        if (value == colours::hit && (!attack->shipFlag || attack->picture() != hitPicture))
+            return QStringLiteral("attack cell %1 marked hit without a ship or flames").arg(i);
+        if (value == colours::miss && (attack->shipFlag || attack->picture() != missPicture))
+            return QStringLiteral("attack cell %1 marked water over a ship").arg(i);
+        if (value == colours::untouched && !attack->picture().isNull())
+            return QStringLiteral("untouched attack cell %1 has a picture").arg(i);
+        if (value != colours::hit && value != colours::miss && value != colours::untouched)
+            return QStringLiteral("attack cell %1 has colour %2").arg(i).arg(value, 0, 16);
+        const auto own = defence->backColour();
+        if ((own == colours::hit && defence->picture() != hitPicture) ||
+            (own == colours::miss && defence->picture() != missPicture) ||
+            ((own == colours::untouched || own == colours::ownShip) &&
+             !defence->picture().isNull()))
+            return QStringLiteral("defence cell %1 shows the wrong marking").arg(i);
+    }
+    return {};
+}
+
+QString checkGame(const frmgioco &gioco)
+{
+    const QString help = gioco.lblaiuto->text();
+    const QStringList phases = {texts::aiutoNoFleet, texts::aiutoFleetReady, texts::aiutoYourTurn,
+                                texts::aiutoWait, QString()};
+    if (!phases.contains(help))
+        return QStringLiteral("help line reads \"%1\"").arg(help);
+    if (QString problem = checkCells(gioco); !problem.isEmpty())
+        return problem;
+    const int attackHits = count(gioco.cmdat, colours::hit);
+    const int defenceHits = count(gioco.cmddi, colours::hit);
+    if (gioco.colpiutente != attackHits || gioco.colpiutente > 12)
+        return QStringLiteral("colpiutente %1 for %2 hit cells")
+            .arg(gioco.colpiutente)
+            .arg(attackHits);
+    if (gioco.colpicomputer != defenceHits || gioco.colpicomputer > 12)
+        return QStringLiteral("colpicomputer %1 for %2 hit cells")
+            .arg(gioco.colpicomputer)
+            .arg(defenceHits);
+    const bool running = help == texts::aiutoYourTurn || help == texts::aiutoWait;
+    const bool over = help.isEmpty();
+    if (gioco.tempo->isActive() != (help == texts::aiutoWait))
+        return QStringLiteral("timer %1 with help line \"%2\"")
+            .arg(gioco.tempo->isActive() ? "running" : "stopped", help);
+    if (running || over) {
+        if (!gioco.mnuricomincia->isEnabled() || gioco.mnucomincia->isEnabled() ||
+            gioco.mnuimposta->isEnabled())
+            return QStringLiteral("menus of a running game are wrong");
+        if (gioco.lblnc->text() != QString::number(12 - gioco.colpiutente) ||
+            gioco.lblnu->text() != QString::number(12 - gioco.colpicomputer))
+            return QStringLiteral("ships afloat read %1 and %2 for %3 and %4 hits")
+                .arg(gioco.lblnc->text(), gioco.lblnu->text())
+                .arg(gioco.colpiutente)
+                .arg(gioco.colpicomputer);
+        // Every accepted shot of the player is answered by exactly one of the computer,
+        // unless it won the game.
+        const int playerShots = 100 - count(gioco.cmdat, colours::untouched);
+        const int computerShots = attackHits == 12 ? playerShots - 1 : playerShots;
+        const int expectedComputer = help == texts::aiutoWait ? playerShots - 1 : computerShots;
+        const int firedAt = count(gioco.cmddi, colours::hit) + count(gioco.cmddi, colours::miss);
+        if (firedAt != expectedComputer)
+            return QStringLiteral("%1 shots of the player, %2 of the computer")
+                .arg(playerShots)
+                .arg(firedAt);
+        if (over && gioco.colpiutente != 12 && gioco.colpicomputer != 12)
+            return QStringLiteral("the game is over without a winner");
+        if (count(gioco.cmddi, colours::ownShip) + defenceHits != 12)
+            return QStringLiteral("the player's fleet has not 12 ships");
+    } else {
+        if (gioco.mnuricomincia->isEnabled())
+            return QStringLiteral("Ricomincia enabled outside a game");
+        if (attackHits + count(gioco.cmdat, colours::miss) + count(gioco.cmddi, colours::miss) +
+                defenceHits + count(gioco.cmddi, colours::ownShip) !=
+            0)
+            return QStringLiteral("cells marked outside a game");
+        if (!gioco.lblnc->text().isEmpty() || !gioco.lblnu->text().isEmpty())
+            return QStringLiteral("ships afloat shown outside a game");
+        if (gioco.mnucomincia->isEnabled() &&
+            !(frmimposta::isLoaded() && frmimposta::get().navirestanti == 0))
+            return QStringLiteral("Comincia enabled without a full fleet");
+    }
+    return {};
+}
+
+template <class Window> int instancesOf()
+{
+    int instances = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (dynamic_cast<Window *>(widget))
+            ++instances;
+    return instances;
+}
+
+template <class... Windows> QString checkSingleInstances()
+{
+    QString problem;
+    (
+        [&problem] {
+            const int instances = instancesOf<Windows>();
+            if (problem.isEmpty() && (instances > 1 || instances != int(Windows::isLoaded())))
+                problem = QStringLiteral("%1 instances of a window kind").arg(instances);
+        }(),
+        ...);
+    return problem;
+}
+
+} // namespace
+
+QString checkInvariants()
+{
+    QString problem = checkSingleInstances<frmgioco, frmimposta, frmcomputer, frminizio, frmvinto,
+                                           frmperso, frmscelta, frminfo, frmistruzioni,
+                                           frmcaratteristiche, frmpratiche, frmrequisiti>();
+    if (!problem.isEmpty())
+        return problem;
+    if (frmcomputer::isLoaded()) {
+        if (count(frmcomputer::get().lblcomp, colours::ship) != 12)
+            return QStringLiteral("the computer's grid has not 12 ships");
+        if (frmcomputer::get().isVisible())
+            return QStringLiteral("the computer's window is on screen");
+    }
+    if (frmimposta::isLoaded()) {
+        const frmimposta &imposta = frmimposta::get();
+        if (count(imposta.lblimp, colours::ship) != 12 - imposta.navirestanti)
+            return QStringLiteral("placement grid holds %1 ships with navirestanti %2")
+                .arg(count(imposta.lblimp, colours::ship))
+                .arg(imposta.navirestanti);
+    }
+    if (frmgioco::isLoaded())
+        return checkGame(frmgioco::get());
+    return {};
+}
+
+QString Action::encode() const
+{
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(int(kind))
+        .arg(window.isEmpty() ? QStringLiteral("-") : window)
+        .arg(child)
+        .arg(key)
+        .arg(int(modifiers));
+}
+
+Action Action::decode(const QString &line)
+{
+    const QStringList parts = line.split(QLatin1Char(' '));
+    Action action;
+    if (parts.size() != 5)
+        return action;
+    action.kind = Kind(parts[0].toInt());
+    action.window = parts[1] == QLatin1String("-") ? QString() : parts[1];
+    action.child = parts[2].toInt();
+    action.key = parts[3].toInt();
+    action.modifiers = Qt::KeyboardModifiers(parts[4].toInt());
+    return action;
+}
+
+QString Action::describe() const
+{
+    switch (kind) {
+    case Kind::GameTick:
+        return QStringLiteral("tick of the main window's timer");
+    case Kind::SplashTick:
+        return QStringLiteral("tick of the splash's timer");
+    case Kind::Close:
+        return QStringLiteral("close %1").arg(window);
+    case Kind::Key:
+        return QStringLiteral("key %1 in %2")
+            .arg(QKeySequence(key | int(modifiers)).toString(), window);
+    case Kind::Click:
+        break;
+    }
+    return QStringLiteral("click %1 #%2 %3").arg(window).arg(child).arg(label);
+}
+
+Explorer::Explorer(unsigned seed)
+    : seed_(seed)
+    , choices_(seed)
+{}
+
+// The actions are weighed so that games get played to their end between the many ways of
+// leaving them. In each window, clicks share one weight, more of it on enabled buttons than on
+// other widgets, and keys share a smaller one; windows are seldom closed, and the goodbye window,
+// which mostly ends the program, is seldom answered.
+QList<Action> Explorer::available() const
+{
+    constexpr double clicks = 100;
+    constexpr double presses = 15;
+    double keyTotal = 0;
+    for (const auto &key : keys)
+        keyTotal += key.weight;
+    QList<Action> actions;
+    for (QWidget *window : platform::forms::loaded()) {
+        if (!window->isVisible())
+            continue;
+        const QString name = window->objectName();
+        const double rarely = name == QLatin1String("frmscelta") ? 0.005 : 1.0;
+        const auto children = descendants(window);
+        QList<Action> windowClicks;
+        double clickTotal = 0;
+        for (int i = 0; i < children.size(); ++i) {
+            const QWidget *child = children[i];
+            if (!child->isVisible() || !clickable(child))
+                continue;
+            const bool button = qobject_cast<const QAbstractButton *>(child) && child->isEnabled();
+            windowClicks.append({Action::Kind::Click, name, i, 0, {}, button ? 50.0 : 1.0, {}});
+            clickTotal += windowClicks.last().weight;
+        }
+        for (auto &click : windowClicks) {
+            click.weight *= clicks * rarely / clickTotal;
+            actions.append(click);
+        }
+        for (const auto &[key, modifiers, weight] : keys)
+            actions.append({Action::Kind::Key,
+                            name,
+                            -1,
+                            key,
+                            modifiers,
+                            weight * presses * rarely / keyTotal,
+                            {}});
+        actions.append({Action::Kind::Close, name, -1, 0, {}, 0.03, {}});
+    }
+    // A running timer ticks in about one step of three: a player may well act before it does.
+    double others = 0;
+    for (const auto &action : actions)
+        others += action.weight;
+    if (frmgioco::isLoaded() && frmgioco::get().tempo->isActive())
+        actions.append({Action::Kind::GameTick, {}, -1, 0, {}, others / 2, {}});
+    if (frminizio::isLoaded() && frminizio::get().tempo->isActive())
+        actions.append({Action::Kind::SplashTick, {}, -1, 0, {}, others / 2, {}});
+    return actions;
+}
+
+Action Explorer::pick(const QList<Action> &actions)
+{
+    QList<double> weights;
+    for (const auto &action : actions)
+        weights.append(action.weight);
+    std::discrete_distribution<qsizetype> choose(weights.begin(), weights.end());
+    return actions[choose(choices_)];
+}
+
+namespace {
+
+// Carries out `action` and checks the program afterwards. Returns what went wrong, if
+// anything; `ended` tells whether the program asked to end.
+QString step(const Action &action, bool &ended)
+{
+    const bool allowedToEnd = mayEnd(action, target(action));
+    ended = false;
+    if (!perform(action))
+        return {};
+    support::settle();
+    ended = support::record().endRequests > 0;
+    if (ended)
+        return allowedToEnd || !platform::forms::anyVisible()
+                   ? QString()
+                   : QStringLiteral("the program asked to end after: %1").arg(action.describe());
+    return checkInvariants();
+}
+
+// Failures are alike when they differ only in their numbers.
+QString kindOf(QString message)
+{
+    return message.remove(QRegularExpression(QStringLiteral("[0-9]+")));
+}
+
+} // namespace
+
+std::optional<Failure> Explorer::run(long count)
+{
+    unsigned programSeed = seed_;
+    startProgram(programSeed);
+    ++statistics_.programStarts;
+    QList<Action> history;
+    for (long done = 0; done < count; ++done) {
+        const QList<Action> actions = available();
+        if (actions.isEmpty())
+            return Failure{programSeed, QStringLiteral("no action possible, yet the program runs"),
+                           history};
+        Action action = pick(actions);
+        action.label = nameOf(target(action));
+        const bool wasWon = frmvinto::isLoaded();
+        const bool wasLost = frmperso::isLoaded();
+        history.append(action);
+        bool ended = false;
+        const QString problem = step(action, ended);
+        ++statistics_.actions;
+        if (!problem.isEmpty()) {
+            Failure failure{programSeed, problem, shrink(programSeed, history, problem)};
+            support::releaseAll();
+            return failure;
+        }
+        statistics_.gamesWon += !wasWon && frmvinto::isLoaded();
+        statistics_.gamesLost += !wasLost && frmperso::isLoaded();
+        if (ended) {
+            programSeed = seed_ * 7919u + unsigned(done);
+            startProgram(programSeed);
+            ++statistics_.programStarts;
+            history.clear();
+        }
+    }
+    support::releaseAll();
+    return std::nullopt;
+}
+
+QString Explorer::replay(unsigned seed, const QList<Action> &actions)
+{
+    startProgram(seed);
+    QString problem;
+    for (const auto &action : actions) {
+        bool ended = false;
+        problem = step(action, ended);
+        if (!problem.isEmpty() || ended)
+            break;
+    }
+    support::releaseAll();
+    return problem;
+}
+
+QList<Action> Explorer::shrink(unsigned seed, const QList<Action> &actions, const QString &message)
+{
+    const QString kind = kindOf(message);
+    QList<Action> shortest = actions;
+    long budget = 2'000'000; // replayed actions
+    for (qsizetype chunk = shortest.size() / 2; chunk >= 1 && budget > 0;) {
+        bool removed = false;
+        for (qsizetype from = 0; from < shortest.size() && budget > 0;) {
+            QList<Action> candidate = shortest;
+            candidate.remove(from, std::min(chunk, shortest.size() - from));
+            budget -= candidate.size();
+            if (kindOf(replay(seed, candidate)) == kind && !candidate.isEmpty()) {
+                shortest = candidate;
+                removed = true;
+            } else {
+                from += chunk;
+            }
+        }
+        if (!removed)
+            chunk /= 2;
+    }
+    return shortest;
+}
+
+} // namespace explorer
