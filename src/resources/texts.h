@@ -26,11 +26,11 @@ inline const QString lostMessage = QStringLiteral("Peccato, hai perso!");
 inline const QString anotherGame = QStringLiteral("Vuoi fare un'altra partita?");
 inline const QString goodbye = QStringLiteral("Alla prossima !");
 
-// The information window. The author is the project's own team.
+// The information window. The author is the project's own team, named so that it fits.
 inline const QString version = QStringLiteral("1.0");
 inline const QString date = QStringLiteral("luglio 2002");
-inline const QString author = QStringLiteral("Squadra Marolda");
-inline const QString email = QStringLiteral("marolda@marolda.invalid");
+inline const QString author = QStringLiteral("Marolda");
+inline const QString email = QStringLiteral("info@marolda.test");
 
 // The help pages.
 inline const QString T1 = QStringLiteral(
