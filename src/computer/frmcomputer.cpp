@@ -20,8 +20,6 @@ frmcomputer::frmcomputer()
 {
     setObjectName(QStringLiteral("frmcomputer"));
     setWindowTitle(QStringLiteral("Computer"));
-    // The window is shown only to be hidden again at once: it never reaches the screen.
-    setAttribute(Qt::WA_DontShowOnScreen);
     fleet::createGrid(lblcomp, client(), QPoint(120, 120));
     for (auto *cell : lblcomp) {
         cell->setForeColour(colours::red);

@@ -4,6 +4,7 @@
 #include "computer/turn.h"
 #include "placement/frmimposta.h"
 #include "platform/fonts.h"
+#include "platform/gridnavigation.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
 #include "resources/pictures.h"
@@ -31,12 +32,14 @@ QRect cellRect(int left, int index)
 
 template <class Cell>
 void createBoard(platform::ControlArray<Cell, 100> &board, QWidget *parent, int left,
-                 Qt::CursorShape cursor, void (frmgioco::*click)(int), frmgioco *window)
+                 Qt::CursorShape cursor, platform::GraphicButton::StateText stateText,
+                 void (frmgioco::*click)(int), frmgioco *window)
 {
     for (int i = 1; i <= 100; ++i) {
         auto *cell = new Cell(parent, cellRect(left, i));
         cell->setObjectName(QStringLiteral("cell%1").arg(i));
         cell->setAccessibleName(texts::cellName(i));
+        cell->setStateText(stateText);
         cell->setCursor(cursor);
         QObject::connect(cell, &QAbstractButton::clicked, window,
                          [window, click, i] { (window->*click)(i); });
@@ -137,14 +140,19 @@ void frmgioco::createGrids()
     pctfocus->setObjectName(QStringLiteral("pctfocus"));
     pctfocus->setFocusPolicy(Qt::StrongFocus);
     pctfocus->setCursor(Qt::CrossCursor);
-    createBoard(cmdat, client(), attackLeft, Qt::CrossCursor, &frmgioco::cmdatClick, this);
-    createBoard(cmddi, client(), defenceLeft, Qt::ArrowCursor, &frmgioco::cmddiClick, this);
+    pctfocus->setAccessibleName(QStringLiteral("Tabellone"));
+    createBoard(cmdat, client(), attackLeft, Qt::CrossCursor, texts::attackCellState,
+                &frmgioco::cmdatClick, this);
+    createBoard(cmddi, client(), defenceLeft, Qt::ArrowCursor, texts::defenceCellState,
+                &frmgioco::cmddiClick, this);
     QWidget::setTabOrder(pctfocus, cmdat[1]);
     for (int i = 1; i < 100; ++i)
         QWidget::setTabOrder(cmdat[i], cmdat[i + 1]);
     QWidget::setTabOrder(cmdat[100], cmddi[1]);
     for (int i = 1; i < 100; ++i)
         QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
+    new platform::GridNavigation(this, cmdat);
+    new platform::GridNavigation(this, cmddi);
 }
 
 void frmgioco::createMenus()
@@ -203,9 +211,10 @@ void frmgioco::mnuimpostaClick()
 
 void frmgioco::mnucominciaClick()
 {
-    // Showing the computer's window loads it, and its load draws the computer's fleet.
-    frmcomputer::get().showForm();
-    frmcomputer::get().hide();
+    // The computer's window loads on this first use, and its load draws the computer's fleet.
+    // It is a hidden store and is never put on screen, not even for an instant: so assistive
+    // technology cannot find the fleet either.
+    frmcomputer::get();
     mnuimposta->setEnabled(false);
     mnucomincia->setEnabled(false);
     mnuricomincia->setEnabled(true);

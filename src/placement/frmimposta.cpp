@@ -46,6 +46,7 @@ frmimposta::frmimposta()
     for (int k = 1; k <= 100; ++k) {
         lblimp[k]->setCursor(Qt::CrossCursor);
         lblimp[k]->setAccessibleName(texts::cellName(k));
+        lblimp[k]->setStateText(texts::fleetCellState);
         connect(lblimp[k], &platform::Label::clicked, this, [this, k] { lblimpClick(k); });
     }
     Shape2 = new platform::Shape(client(), twipsRect(720, 1320, 3615, 3615),

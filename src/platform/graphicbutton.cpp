@@ -18,7 +18,15 @@ void GraphicButton::setBackColour(ColourValue value)
     if (back_ == value)
         return;
     back_ = value;
+    if (stateText_)
+        setAccessibleDescription(stateText_(back_));
     update();
+}
+
+void GraphicButton::setStateText(StateText stateText)
+{
+    stateText_ = stateText;
+    setAccessibleDescription(stateText_ ? stateText_(back_) : QString());
 }
 
 void GraphicButton::setPicture(const Picture &picture)

@@ -12,12 +12,16 @@ namespace platform {
 // dialog, and Alt with its access letter presses it.
 class GraphicButton : public QPushButton {
 public:
+    // Tells in words what a back colour means, for the button's accessible description.
+    using StateText = QString (*)(ColourValue);
+
     GraphicButton(QWidget *parent, const QRect &geometry, const QString &caption = {});
 
     void setBackColour(ColourValue value);
     ColourValue backColour() const { return back_; }
     void setPicture(const Picture &picture);
     const Picture &picture() const { return picture_; }
+    void setStateText(StateText stateText);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -25,6 +29,7 @@ protected:
 private:
     ColourValue back_ = system::buttonFace;
     Picture picture_;
+    StateText stateText_ = nullptr;
 };
 
 // A graphical button with a caption, as the dialogs have them.

@@ -18,7 +18,15 @@ Label::Label(QWidget *parent, const QRect &geometry, const QString &text)
 void Label::setBackColour(ColourValue value)
 {
     back_ = value;
+    if (stateText_)
+        setAccessibleDescription(stateText_(value));
     update();
+}
+
+void Label::setStateText(StateText stateText)
+{
+    stateText_ = stateText;
+    setAccessibleDescription(stateText_ && back_ ? stateText_(*back_) : QString());
 }
 
 void Label::setTransparent()

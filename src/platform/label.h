@@ -12,6 +12,9 @@ namespace platform {
 class Label : public QLabel {
     Q_OBJECT
 public:
+    // Tells in words what a back colour means, for the label's accessible description.
+    using StateText = QString (*)(ColourValue);
+
     Label(QWidget *parent, const QRect &geometry, const QString &text = {});
 
     void setBackColour(ColourValue value);
@@ -22,6 +25,7 @@ public:
     ColourValue foreColour() const { return fore_; }
     void setBorder(bool single);
     bool hasBorder() const { return border_; }
+    void setStateText(StateText stateText);
 
 signals:
     void clicked();
@@ -36,6 +40,7 @@ private:
     ColourValue fore_ = system::buttonText;
     bool border_ = false;
     bool pressed_ = false;
+    StateText stateText_ = nullptr;
 };
 
 // A transparent label as designed: its text, font, colour and alignment.

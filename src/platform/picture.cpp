@@ -42,18 +42,19 @@ public:
     explicit PictureIconEngine(Picture picture)
         : picture_(std::move(picture))
     {}
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+        painter->drawPixmap(rect, picture_.pixmap(rect.size(), ratio));
     }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
+        return picture_.pixmap(size, 1.0);
     }
+    // QIcon asks for the size in device pixels here.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
     {
-        return picture_.pixmap(size, scale);
+        return picture_.pixmap((QSizeF(size) / scale).toSize(), scale);
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {

@@ -30,9 +30,13 @@ void PictureBox::setBackColour(ColourValue value)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (back_)
+    if (back_) {
         painter.fillRect(rect(), toQColor(*back_));
-    picture_.drawInBox(painter, rect());
+        picture_.drawInBox(painter, rect());
+    } else {
+        // An image control draws its picture unscaled: its size agrees with the picture's.
+        picture_.draw(painter, QPoint(0, 0));
+    }
 }
 
 } // namespace platform

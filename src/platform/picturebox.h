@@ -10,7 +10,7 @@ namespace platform {
 
 // A picture box: its back colour, if it has one, with its picture drawn from the top-left
 // corner, shrunk to fit where the box is smaller. Without a back colour it is an image control,
-// transparent around its picture.
+// transparent around its picture, which it draws unscaled.
 class PictureBox : public QWidget {
 public:
     PictureBox(QWidget *parent, const QRect &geometry, const Picture &picture = {},

@@ -1,5 +1,7 @@
 #include "resources/texts.h"
 
+#include "resources/colours.h"
+
 namespace texts {
 
 QString cellName(int index)
@@ -13,6 +15,37 @@ QString placementCounter(int shipsLeft)
 {
     return QStringLiteral("Ti restano ") + QString::number(shipsLeft) +
            QStringLiteral(" navi da posizionare");
+}
+
+QString attackCellState(platform::ColourValue value)
+{
+    switch (value) {
+    case colours::hit:
+        return QStringLiteral("colpito");
+    case colours::miss:
+        return QStringLiteral("acqua");
+    default:
+        return QStringLiteral("non ancora colpito");
+    }
+}
+
+QString defenceCellState(platform::ColourValue value)
+{
+    switch (value) {
+    case colours::ownShip:
+        return QStringLiteral("nave");
+    case colours::hit:
+        return QStringLiteral("nave colpita");
+    case colours::miss:
+        return QStringLiteral("acqua colpita");
+    default:
+        return QStringLiteral("acqua");
+    }
+}
+
+QString fleetCellState(platform::ColourValue value)
+{
+    return value == colours::ship ? QStringLiteral("nave") : QStringLiteral("acqua");
 }
 
 } // namespace texts

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colour.h"
+
 #include <QString>
 
 // The program's own texts, word for word.
@@ -77,5 +79,11 @@ inline const QString columns[10] = {
 
 // The name of cell 1..100, "A1" to "L10".
 QString cellName(int index);
+
+// What a cell shows, in words, by its back colour. An attack cell tells only what the player
+// has found out: never whether a ship hides there.
+QString attackCellState(platform::ColourValue value);
+QString defenceCellState(platform::ColourValue value);
+QString fleetCellState(platform::ColourValue value);
 
 } // namespace texts

@@ -50,6 +50,7 @@ frmistruzioni::frmistruzioni()
                                         pictures::picture(pictures::Id::instructionsTitle),
                                         colours::lightOrange);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Istruzioni"));
     cmdok->setFocus();
 }
 

@@ -58,7 +58,7 @@ private slots:
         const QSize outer = computer.frameGeometry().size();
         QCOMPARE(computer.pos(),
                  QPoint(screen.width() - outer.width(), screen.height() - outer.height() - 33));
-        QVERIFY(computer.testAttribute(Qt::WA_DontShowOnScreen));
+        QVERIFY(!computer.isVisible());
     }
 
     void everyLoadDrawsAFreshFleet()
