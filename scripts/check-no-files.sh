@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Plays one whole game with the real program under Xvfb, traced by strace, and fails if the
-# program opens any file for writing or connects any socket other than the X display's.
-# Usage: bash scripts/check-no-files.sh   (after a build in build/)
+# Installs the program into a temporary prefix and plays one whole game with it under Xvfb,
+# traced by strace; fails if the program opens any file for writing or connects any socket
+# other than the X display's. Usage: bash scripts/check-no-files.sh   (after a build in build/)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-bash scripts/setup.sh default xvfb xauth xdotool strace > /dev/null
+bash scripts/setup.sh default xvfb xauth x11-utils xdotool strace > /dev/null
 
 work=$(mktemp -d)
+cmake --install build --prefix "$work/prefix" > /dev/null
 display_number=$((90 + RANDOM % 9))
 display=":$display_number"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
@@ -20,9 +21,14 @@ export DISPLAY="$display"
 # What a desktop session provides; without it Qt makes a runtime directory of its own.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done 2> /dev/null || sleep 2
+for _ in $(seq 50); do
+    if xdpyinfo > /dev/null 2>&1; then
+        break
+    fi
+    sleep 0.1
+done
 
-strace -f -qq -e trace=%file,%network -o "$work/trace" ./build/marolda &
+strace -f -qq -e trace=%file,%network -o "$work/trace" "$work/prefix/bin/marolda" &
 program=$!
 
 window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1 || true; }

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds, and runs every test headless. Exits non-zero if any fails.
 # An optional argument names the preset: "default" (build/) or "asan" (build-asan/).
-# The default build also plays one whole game under strace (scripts/check-no-files.sh).
+# The default build also makes the Debian package, and installs the program into a temporary
+# prefix and plays one whole game with it under strace (scripts/check-no-files.sh).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 preset="${1:-default}"
-bash scripts/setup.sh "$preset"
+# Beyond the build: the validators of the installed files, the packaging tools, and Xvfb with
+# what drives and traces the program for the check of its files and sockets.
+bash scripts/setup.sh "$preset" desktop-file-utils appstream dpkg-dev file \
+    xvfb xauth x11-utils xdotool strace
 export QT_QPA_PLATFORM=offscreen
 ctest --preset "$preset" --parallel "$(nproc)"
 if [ "$preset" = default ]; then
+    (cd build && cpack -G DEB > /dev/null && dpkg -c marolda_*.deb > /dev/null)
+    echo "Debian package: $(ls build/marolda_*.deb)"
     bash scripts/check-no-files.sh
 fi
