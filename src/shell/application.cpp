@@ -1,6 +1,8 @@
 #include "shell/application.h"
 
 #include "platform/fonts.h"
+#include "platform/form.h"
+#include "shell/frminizio.h"
 
 #include <QApplication>
 
@@ -16,6 +18,23 @@ void prepareApplication()
     // to a desktop-wide menu bar.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     platform::installFontSubstitutes();
+}
+
+int run(const std::function<void(QWidget *splash)> &watch)
+{
+    // The program takes no command line: Qt is given the program's name and nothing else.
+    int argc = 1;
+    char name[] = "marolda";
+    char *argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    prepareApplication();
+    frminizio &splash = frminizio::get();
+    if (watch)
+        watch(&splash);
+    splash.showForm();
+    const int status = QApplication::exec();
+    platform::forms::releaseAll();
+    return status;
 }
 
 } // namespace shell

@@ -21,11 +21,12 @@ int replayFile(const QString &path)
         return 2;
     }
     QTextStream in(&file);
-    const unsigned seed = in.readLine().toUInt();
+    const unsigned seed = in.readLine().trimmed().toUInt();
     QList<explorer::Action> actions;
     while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+        // Each line is one action, as the explorer printed it; a '#' starts a comment.
+        const QString line = in.readLine().section(QLatin1Char('#'), 0, 0).trimmed();
+        if (!line.isEmpty())
             actions.append(explorer::Action::decode(line));
     }
     const QString problem = explorer::Explorer::replay(seed, actions);
