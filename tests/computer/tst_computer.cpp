@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 
@@ -59,6 +60,17 @@ private slots:
         QCOMPARE(computer.pos(),
                  QPoint(screen.width() - outer.width(), screen.height() - outer.height() - 33));
         QVERIFY(!computer.isVisible());
+    }
+
+    // Mended: a single-precision draw that has rounded up to 1 gives cell 100, not 101.
+    void aDrawRoundedUpToOneStaysInTheGrid()
+    {
+        support::script().queueDraws({1.0f, std::nextafter(1.0f, 0.0f), float(0.999999999)});
+        support::script().queueCells({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+        frmcomputer &computer = frmcomputer::get();
+        QVERIFY(computer.lblcomp[100]->backColour() == colours::ship);
+        QCOMPARE(support::cellsColoured(computer.lblcomp, colours::ship).size(), 12);
+        QCOMPARE(support::script().pending(), 0);
     }
 
     void everyLoadDrawsAFreshFleet()
