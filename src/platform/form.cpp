@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 
 namespace platform {

@@ -87,7 +87,6 @@ private:
 class Dialog : public QDialog {
 public:
     void setCancelButton(QPushButton *button) { cancel_ = button; }
-    QPushButton *cancelButton() const { return cancel_; }
     void reject() override;
 
 private:

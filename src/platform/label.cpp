@@ -29,12 +29,6 @@ void Label::setStateText(StateText stateText)
     setAccessibleDescription(stateText_ && back_ ? stateText_(*back_) : QString());
 }
 
-void Label::setTransparent()
-{
-    back_.reset();
-    update();
-}
-
 void Label::setForeColour(ColourValue value)
 {
     fore_ = value;

@@ -20,7 +20,6 @@ public:
     void setBackColour(ColourValue value);
     // The stored back colour; a transparent label reports none.
     std::optional<ColourValue> backColour() const { return back_; }
-    void setTransparent();
     void setForeColour(ColourValue value);
     ColourValue foreColour() const { return fore_; }
     void setBorder(bool single);

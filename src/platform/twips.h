@@ -16,11 +16,6 @@ constexpr int pixels(int twips)
     return twips >= 0 ? (twips + half) / twipsPerPixel : -((half - twips) / twipsPerPixel);
 }
 
-constexpr int toTwips(int pixelCount)
-{
-    return pixelCount * twipsPerPixel;
-}
-
 constexpr QPoint twipsPoint(int x, int y)
 {
     return {pixels(x), pixels(y)};

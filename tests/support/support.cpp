@@ -139,10 +139,6 @@ QList<int> cellsOtherThan(const QList<int> &cells)
     return others;
 }
 
-} // namespace support
-
-namespace support {
-
 bool computerTurn()
 {
     if (!frmgioco::isLoaded() || !frmgioco::get().tempo->isActive())
