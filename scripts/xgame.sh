@@ -36,6 +36,18 @@ wait_for() {
     return 1
 }
 
+# Waits up to ten seconds for the window whose caption matches $1 to go.
+wait_gone() {
+    for _ in $(seq 100); do
+        if [ -z "$(window "$1")" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "the window \"$1\" did not go" >&2
+    return 1
+}
+
 # From the start-up window to the first shot: a random fleet, OK, "Comincia". Sets main to the
 # main window and left, top and menu to the place of its client area.
 start_game() {
@@ -46,7 +58,8 @@ start_game() {
     xdotool windowfocus --sync "$placement" key alt+a
     sleep 0.3
     xdotool key alt+o
-    sleep 0.3
+    # "Comincia" is enabled once OK has taken the fleet and closed the placement window.
+    wait_gone '^Imposta le navi$'
     xdotool windowfocus --sync "$main" key F2
     sleep 0.3
     local geometry
