@@ -2,7 +2,6 @@
 // offscreen platform. Usage: bench_handlers [SAMPLES]
 #include "computer/turn.h"
 #include "game/frmgioco.h"
-#include "placement/frmimposta.h"
 #include "resources/colours.h"
 #include "shell/frmperso.h"
 #include "shell/frmvinto.h"
@@ -22,13 +21,6 @@ double microseconds(const std::function<void()> &work)
     clock.start();
     work();
     return double(clock.nsecsElapsed()) / 1000.0;
-}
-
-void readyFleet(frmgioco &gioco)
-{
-    gioco.mnuimpostaClick();
-    frmimposta::get().cmdcasualeClick();
-    frmimposta::get().cmdokClick();
 }
 
 int untouchedCell(const frmgioco &gioco)
@@ -53,7 +45,7 @@ int main(int argc, char **argv)
     QList<double> start, restart, shot, tick, yes;
     for (int i = 0; i < samples; ++i) {
         frmgioco &gioco = frmgioco::get();
-        readyFleet(gioco);
+        support::randomFleetByHandlers();
         start.append(microseconds([&] { gioco.mnucominciaClick(); }));
         support::settle();
         // A few rounds of the game: the player's shot, then the computer's.
@@ -69,14 +61,8 @@ int main(int argc, char **argv)
     }
     // "Sì" at the end of a game: every game window goes and a fresh main window comes.
     for (int i = 0; i < std::max(20, samples / 10); ++i) {
-        frmgioco &gioco = frmgioco::get();
-        readyFleet(gioco);
-        gioco.mnucominciaClick();
-        for (int cell = 1; cell <= 100 && !frmvinto::isLoaded() && !frmperso::isLoaded(); ++cell) {
-            gioco.cmdatClick(cell);
-            if (gioco.tempo->isActive())
-                computer::tempoTimer();
-        }
+        if (!support::playByHandlers(i))
+            return 1;
         support::settle();
         yes.append(microseconds([] {
             if (frmvinto::isLoaded())
@@ -88,8 +74,8 @@ int main(int argc, char **argv)
     }
 
     // One paint of the main window in the middle of a game, at pixel ratios 1 and 2.
+    support::randomFleetByHandlers();
     frmgioco &gioco = frmgioco::get();
-    readyFleet(gioco);
     gioco.mnucominciaClick();
     for (int cell = 1; cell <= 30; ++cell) {
         gioco.cmdatClick(cell);

@@ -32,7 +32,7 @@ QRect cellRect(int left, int index)
 
 template <class Cell>
 void createBoard(platform::ControlArray<Cell, 100> &board, QWidget *parent, int left,
-                 Qt::CursorShape cursor, platform::GraphicButton::StateText stateText,
+                 Qt::CursorShape cursor, platform::StateText stateText,
                  void (frmgioco::*click)(int), frmgioco *window)
 {
     for (int i = 1; i <= 100; ++i) {

@@ -19,14 +19,14 @@ void GraphicButton::setBackColour(ColourValue value)
         return;
     back_ = value;
     if (stateText_)
-        setAccessibleDescription(stateText_(back_));
+        describeState(this, stateText_, back_);
     update();
 }
 
 void GraphicButton::setStateText(StateText stateText)
 {
     stateText_ = stateText;
-    setAccessibleDescription(stateText_ ? stateText_(back_) : QString());
+    describeState(this, stateText_, back_);
 }
 
 void GraphicButton::setPicture(const Picture &picture)

@@ -2,6 +2,7 @@
 
 #include "platform/colour.h"
 #include "platform/picture.h"
+#include "platform/statetext.h"
 
 #include <QPushButton>
 
@@ -12,9 +13,6 @@ namespace platform {
 // dialog, and Alt with its access letter presses it.
 class GraphicButton : public QPushButton {
 public:
-    // Tells in words what a back colour means, for the button's accessible description.
-    using StateText = QString (*)(ColourValue);
-
     GraphicButton(QWidget *parent, const QRect &geometry, const QString &caption = {});
 
     void setBackColour(ColourValue value);

@@ -19,14 +19,14 @@ void Label::setBackColour(ColourValue value)
 {
     back_ = value;
     if (stateText_)
-        setAccessibleDescription(stateText_(value));
+        describeState(this, stateText_, back_);
     update();
 }
 
 void Label::setStateText(StateText stateText)
 {
     stateText_ = stateText;
-    setAccessibleDescription(stateText_ && back_ ? stateText_(*back_) : QString());
+    describeState(this, stateText_, back_);
 }
 
 void Label::setForeColour(ColourValue value)

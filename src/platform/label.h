@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/colour.h"
+#include "platform/statetext.h"
 
 #include <QLabel>
 #include <optional>
@@ -12,9 +13,6 @@ namespace platform {
 class Label : public QLabel {
     Q_OBJECT
 public:
-    // Tells in words what a back colour means, for the label's accessible description.
-    using StateText = QString (*)(ColourValue);
-
     Label(QWidget *parent, const QRect &geometry, const QString &text = {});
 
     void setBackColour(ColourValue value);

@@ -1,15 +1,11 @@
 // Plays whole games one after the other in one process, each started afresh through "Sì", and
 // checks that memory does not grow: usage: soak [GAMES] (10000 by default).
-#include "computer/turn.h"
 #include "game/frmgioco.h"
-#include "placement/frmimposta.h"
-#include "resources/colours.h"
 #include "shell/frmperso.h"
 #include "shell/frmvinto.h"
 #include "support.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 #include <malloc.h>
 
@@ -52,28 +48,16 @@ double mebibytes(long bytes)
     return double(bytes) / 1048576.0;
 }
 
-// One game from the placement to its end, by the windows' own handlers.
+// One game from the placement to its end, by the windows' own handlers, then "Sì". Each game
+// sweeps the attack grid from a different corner.
 bool playGame(int game)
 {
-    frmgioco &gioco = frmgioco::get();
-    gioco.mnuimpostaClick();
-    frmimposta::get().cmdcasualeClick();
-    frmimposta::get().cmdokClick();
-    gioco.mnucominciaClick();
-    // Sweep the attack grid from a different corner each game.
-    for (int shot = 0; shot < 100 && !frmvinto::isLoaded() && !frmperso::isLoaded(); ++shot) {
-        const int cell = (shot * 37 + game) % 100 + 1;
-        gioco.cmdatClick(cell);
-        if (gioco.tempo->isActive())
-            computer::tempoTimer();
-    }
-    if (frmvinto::isLoaded()) {
-        frmvinto::get().cmdsiClick();
-    } else if (frmperso::isLoaded()) {
-        frmperso::get().cmdsiClick();
-    } else {
+    if (!support::playByHandlers(game))
         return false;
-    }
+    if (frmvinto::isLoaded())
+        frmvinto::get().cmdsiClick();
+    else
+        frmperso::get().cmdsiClick();
     support::settle();
     return true;
 }

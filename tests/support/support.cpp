@@ -6,6 +6,8 @@
 #include "platform/form.h"
 #include "platform/system.h"
 #include "shell/application.h"
+#include "shell/frmperso.h"
+#include "shell/frmvinto.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -128,6 +130,25 @@ void startGame(const QList<int> &playerCells, const QList<int> &computerCells)
     placeFleet(playerCells);
     script().queueCells(computerCells);
     key(&frmgioco::get(), Qt::Key_F2);
+}
+
+void randomFleetByHandlers()
+{
+    frmgioco::get().mnuimpostaClick();
+    frmimposta::get().cmdcasualeClick();
+    frmimposta::get().cmdokClick();
+}
+
+bool playByHandlers(int offset)
+{
+    randomFleetByHandlers();
+    frmgioco &gioco = frmgioco::get();
+    gioco.mnucominciaClick();
+    for (int shot = 0; shot < 100 && !frmvinto::isLoaded() && !frmperso::isLoaded(); ++shot) {
+        gioco.cmdatClick((shot * 37 + offset) % 100 + 1);
+        computerTurn();
+    }
+    return frmvinto::isLoaded() || frmperso::isLoaded();
 }
 
 QList<int> cellsOtherThan(const QList<int> &cells)

@@ -62,6 +62,13 @@ void key(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
 void placeFleet(const QList<int> &cells);
 // Places `playerCells`, then F2 with the computer's fleet drawn on `computerCells`.
 void startGame(const QList<int> &playerCells, const QList<int> &computerCells);
+// The same road by the windows' own handlers, without events, for the soak and the benchmarks:
+// "Imposta le navi", "Casuale", OK.
+void randomFleetByHandlers();
+// A whole game by the handlers: a random fleet, "Comincia", then shots at the attack cells
+// from `offset` + 1 on in steps of 37 (which visit all 100), the computer answering each.
+// Returns whether an end-of-game window came up.
+bool playByHandlers(int offset);
 // The tick of the main window's timer, if it is running: returns whether it was.
 bool computerTurn();
 // The cells of a grid whose back colour is `value`.
