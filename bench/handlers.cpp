@@ -1,6 +1,5 @@
 // The cost of the game's handlers and of painting the main window, measured in-process on the
 // offscreen platform. Usage: bench_handlers [SAMPLES]
-#include "computer/turn.h"
 #include "game/frmgioco.h"
 #include "resources/colours.h"
 #include "shell/frmperso.h"
@@ -53,7 +52,7 @@ int main(int argc, char **argv)
             const int cell = untouchedCell(gioco);
             shot.append(microseconds([&] { gioco.cmdatClick(cell); }));
             if (gioco.tempo->isActive())
-                tick.append(microseconds([] { computer::tempoTimer(); }));
+                tick.append(microseconds([] { frmgioco::get().tempoTimer(); }));
         }
         support::settle();
         restart.append(microseconds([&] { gioco.mnuricominciaClick(); }));
@@ -79,7 +78,7 @@ int main(int argc, char **argv)
     gioco.mnucominciaClick();
     for (int cell = 1; cell <= 30; ++cell) {
         gioco.cmdatClick(cell);
-        computer::tempoTimer();
+        frmgioco::get().tempoTimer();
     }
     QList<double> paint1, paint2;
     for (const qreal ratio : {1.0, 2.0}) {

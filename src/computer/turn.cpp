@@ -1,18 +1,18 @@
-#include "computer/turn.h"
-
+// The computer's turn. Each tick of the main window's timer is one shot of the computer at the
+// player's defence grid; the handler belongs to the main window, whose timer, grids, counters
+// and labels it works on.
 #include "game/frmgioco.h"
+#include "placement/fleet.h"
 #include "platform/random.h"
 #include "resources/colours.h"
 #include "resources/texts.h"
-#include "shell/windows.h"
 
 #include <QTimer>
 #include <algorithm>
 
-namespace computer {
-
 namespace {
 
+// Red (a ship afloat) or button face (water): the computer has not fired here yet.
 bool notFiredAt(const platform::GraphicButton *cell)
 {
     return cell->backColour() == colours::ownShip || cell->backColour() == colours::untouched;
@@ -20,44 +20,37 @@ bool notFiredAt(const platform::GraphicButton *cell)
 
 } // namespace
 
-void tempoTimer()
+void frmgioco::tempoTimer()
 {
-    frmgioco &gioco = frmgioco::get();
     platform::random().reseed();
-    for (auto *cell : gioco.cmdat)
+    for (auto *cell : cmdat)
         cell->setCursor(Qt::CrossCursor);
-    bool shotFired = false;
     // With every cell fired at, the draw below could never end: this tick fires nothing.
-    if (std::none_of(gioco.cmddi.begin(), gioco.cmddi.end(), notFiredAt)) {
-        gioco.tempo->stop();
+    if (std::none_of(cmddi.begin(), cmddi.end(), notFiredAt)) {
+        tempo->stop();
         return;
     }
+    bool shotFired = false;
     while (!shotFired) {
         const int n = platform::drawCell();
-        platform::GraphicButton *cell = gioco.cmddi[n];
+        platform::GraphicButton *cell = cmddi[n];
         if (!notFiredAt(cell))
             continue;
         shotFired = true;
         if (cell->backColour() == colours::ownShip) {
-            frmgioco::mark(cell, gioco.pct);
-            gioco.lblmessdi->setText(texts::hit);
-            ++gioco.colpicomputer;
-            --gioco.naviutente;
+            mark(cell, pct);
+            lblmessdi->setText(texts::hit);
+            ++colpicomputer;
+            --naviutente;
         }
         if (cell->backColour() == colours::untouched) {
-            frmgioco::mark(cell, gioco.pct2);
-            gioco.lblmessdi->setText(texts::computerMiss);
+            mark(cell, pct2);
+            lblmessdi->setText(texts::computerMiss);
         }
-        gioco.lblnu->setText(QString::number(gioco.naviutente));
-        gioco.tempo->stop();
-        gioco.lblaiuto->setText(texts::aiutoYourTurn);
-        if (gioco.colpicomputer == frmgioco::fleetSize) {
-            gioco.lblaiuto->clear();
-            gioco.lblmessat->clear();
-            gioco.lblmessdi->clear();
-            shell::showLoser();
-        }
+        lblnu->setText(QString::number(naviutente));
+        tempo->stop();
+        lblaiuto->setText(texts::aiutoYourTurn);
+        if (colpicomputer == fleet::size)
+            gameOver(Winner::computer);
     }
 }
-
-} // namespace computer

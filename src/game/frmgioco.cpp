@@ -1,7 +1,6 @@
 #include "game/frmgioco.h"
 
 #include "computer/frmcomputer.h"
-#include "computer/turn.h"
 #include "placement/frmimposta.h"
 #include "platform/fonts.h"
 #include "platform/gridnavigation.h"
@@ -9,7 +8,11 @@
 #include "resources/colours.h"
 #include "resources/pictures.h"
 #include "resources/texts.h"
-#include "shell/windows.h"
+#include "shell/frminfo.h"
+#include "shell/frmistruzioni.h"
+#include "shell/frmperso.h"
+#include "shell/frmscelta.h"
+#include "shell/frmvinto.h"
 
 #include <QMenuBar>
 #include <QTimer>
@@ -83,7 +86,7 @@ frmgioco::frmgioco()
     createMenus();
     tempo = new QTimer(this);
     tempo->setInterval(1500);
-    connect(tempo, &QTimer::timeout, this, &computer::tempoTimer);
+    connect(tempo, &QTimer::timeout, this, &frmgioco::tempoTimer);
     fitToClientArea();
 }
 
@@ -201,7 +204,7 @@ void frmgioco::load()
 void frmgioco::unload()
 {
     // However the main window goes, the goodbye window comes up.
-    shell::showGoodbye();
+    frmscelta::get().showForm();
 }
 
 void frmgioco::mnuimpostaClick()
@@ -227,8 +230,8 @@ void frmgioco::mnucominciaClick()
             cmdat[i]->shipFlag = true;
     }
     lblaiuto->setText(texts::aiutoYourTurn);
-    navicomputer = fleetSize;
-    naviutente = fleetSize;
+    navicomputer = fleet::size;
+    naviutente = fleet::size;
     lblnc->setText(QString::number(navicomputer));
     lblnu->setText(QString::number(naviutente));
 }
@@ -254,8 +257,8 @@ void frmgioco::mnuricominciaClick()
     lblaiuto->setText(texts::aiutoNoFleet);
     lblmessat->clear();
     lblmessdi->clear();
-    navicomputer = fleetSize;
-    naviutente = fleetSize;
+    navicomputer = fleet::size;
+    naviutente = fleet::size;
     colpiutente = 0;
     colpicomputer = 0;
     lblnc->clear();
@@ -264,17 +267,17 @@ void frmgioco::mnuricominciaClick()
 
 void frmgioco::mnuesciClick()
 {
-    shell::showGoodbye();
+    frmscelta::get().showForm();
 }
 
 void frmgioco::mnuistrClick()
 {
-    shell::showInstructions();
+    frmistruzioni::get().showForm();
 }
 
 void frmgioco::mnuinfoClick()
 {
-    shell::showInformation();
+    frminfo::get().showForm();
 }
 
 void frmgioco::cmdatClick(int n)
@@ -297,14 +300,21 @@ void frmgioco::cmdatClick(int n)
     }
     lblnc->setText(QString::number(navicomputer));
     lblaiuto->setText(texts::aiutoWait);
-    if (colpiutente == fleetSize) {
-        lblaiuto->clear();
-        lblmessat->clear();
-        lblmessdi->clear();
-        shell::showWinner();
-    } else {
+    if (colpiutente == fleet::size)
+        gameOver(Winner::player);
+    else
         tempo->start();
-    }
+}
+
+void frmgioco::gameOver(Winner winner)
+{
+    lblaiuto->clear();
+    lblmessat->clear();
+    lblmessdi->clear();
+    if (winner == Winner::player)
+        frmvinto::get().showForm();
+    else
+        frmperso::get().showForm();
 }
 
 void frmgioco::cmddiClick(int)

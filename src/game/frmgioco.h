@@ -24,8 +24,6 @@ public:
 // grids, the four counters, and the help line, whose text is the phase of the game.
 class frmgioco : public platform::Form<frmgioco, QMainWindow> {
 public:
-    static constexpr int fleetSize = 12;
-
     platform::ControlArray<AttackCell, 100> cmdat;              // the computer's waters
     platform::ControlArray<platform::GraphicButton, 100> cmddi; // the player's waters
     // Headings: 1 to 10 are the column letters, 11 to 20 the row numbers.
@@ -64,6 +62,8 @@ public:
 
     void cmdatClick(int index);
     void cmddiClick(int index);
+    // The computer's shot: its turn, in src/computer/turn.cpp.
+    void tempoTimer();
     void mnuimpostaClick();
     void mnucominciaClick();
     void mnuricominciaClick();
@@ -78,6 +78,11 @@ protected:
 private:
     frmgioco();
     friend Form;
+
+    enum class Winner { player, computer };
+    // The last hit of either side: the help line and both messages go, and the winner's or the
+    // loser's window comes up.
+    void gameOver(Winner winner);
 
     void createGrids();
     void createHeadings();

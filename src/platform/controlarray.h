@@ -18,7 +18,6 @@ public:
         Q_ASSERT(index >= 1 && index <= N);
         return items_[std::size_t(index - 1)];
     }
-    static constexpr int count() { return N; }
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 

@@ -4,11 +4,11 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace platform {
 
@@ -18,108 +18,85 @@ QPoint centred(QSize screen, QSize outer)
             qRound((float(screen.height()) - float(outer.height())) / 2.0f)};
 }
 
-namespace forms {
-
-namespace {
-
-struct Entry {
-    QWidget *window;
-    void (*release)();
-};
-
-struct Registry {
-    QList<Entry> loaded;
-    QList<QPointer<QWidget>> discarded;
-    int checkGeneration = 0;
-    bool checkPending = false;
-    bool ending = false;
-};
-
-Registry &registry()
+FormRegistry &FormRegistry::instance()
 {
-    static Registry instance;
-    return instance;
+    static FormRegistry registry;
+    return registry;
 }
 
-} // namespace
-
-void enrol(QWidget *window, void (*release)())
+void FormRegistry::enrol(QWidget *window, void (*release)())
 {
-    registry().loaded.append({window, release});
+    loaded_.append({window, release});
 }
 
-void discard(QWidget *window)
+void FormRegistry::discard(QWidget *window)
 {
-    auto &r = registry();
-    r.loaded.removeIf([window](const Entry &entry) { return entry.window == window; });
-    r.discarded.removeIf([](const QPointer<QWidget> &gone) { return gone.isNull(); });
-    r.discarded.append(window);
+    loaded_.removeIf([window](const Entry &entry) { return entry.window == window; });
+    discarded_.removeIf([](const QPointer<QWidget> &gone) { return gone.isNull(); });
+    discarded_.append(window);
     window->hide();
     window->deleteLater();
 }
 
-QList<QWidget *> loaded()
+QList<QWidget *> FormRegistry::loaded() const
 {
     QList<QWidget *> windows;
-    for (const auto &entry : registry().loaded)
+    for (const auto &entry : loaded_)
         windows.append(entry.window);
     return windows;
 }
 
-bool anyVisible()
+bool FormRegistry::anyVisible() const
 {
-    const auto &entries = registry().loaded;
-    return std::any_of(entries.begin(), entries.end(),
+    return std::any_of(loaded_.begin(), loaded_.end(),
                        [](const Entry &entry) { return entry.window->isVisible(); });
 }
 
-void releaseAll()
+void FormRegistry::releaseAll()
 {
-    auto &r = registry();
-    while (!r.loaded.isEmpty())
-        r.loaded.takeLast().release();
-    for (const auto &window : std::exchange(r.discarded, {}))
+    while (!loaded_.isEmpty())
+        loaded_.takeLast().release();
+    for (const auto &window : std::exchange(discarded_, {}))
         delete window.data();
-    discardPendingCheck();
+    cancelVisibilityCheck();
 }
 
-void scheduleVisibilityCheck()
+void FormRegistry::scheduleVisibilityCheck()
 {
-    auto &r = registry();
-    if (r.checkPending || r.ending || !qApp)
+    if (checkPending_ || ending_ || !qApp)
         return;
-    r.checkPending = true;
-    const int generation = r.checkGeneration;
+    checkPending_ = true;
     QMetaObject::invokeMethod(
         qApp,
-        [generation] {
-            auto &now = registry();
-            if (generation != now.checkGeneration || now.ending)
+        [this, generation = checkGeneration_] {
+            if (generation != checkGeneration_ || ending_)
                 return;
-            now.checkPending = false;
+            checkPending_ = false;
             if (!anyVisible())
                 endProgram();
         },
         Qt::QueuedConnection);
 }
 
-void discardPendingCheck()
+void FormRegistry::cancelVisibilityCheck()
 {
-    auto &r = registry();
-    ++r.checkGeneration;
-    r.checkPending = false;
-    r.ending = false;
+    ++checkGeneration_;
+    checkPending_ = false;
 }
 
-void hideAllForEnd()
+void FormRegistry::hideAllForEnd()
 {
-    auto &r = registry();
-    r.ending = true;
-    for (const auto &entry : r.loaded)
+    ending_ = true;
+    for (const auto &entry : loaded_)
         entry.window->hide();
 }
 
-} // namespace forms
+void FormRegistry::resetEndingAndFramesForTests()
+{
+    cancelVisibilityCheck();
+    ending_ = false;
+    frames_ = {};
+}
 
 Surface::Surface(QWidget *parent)
     : QWidget(parent)
@@ -146,22 +123,26 @@ void Surface::paintEvent(QPaintEvent *event)
 
 namespace {
 
-// The frame that the window system last put around a window of each kind; a window placed
-// before it is framed uses it as its best guess, corrected once its own frame is known.
-std::array<QMargins, 2> knownFrames;
-
-QMargins &knownFrame(Frame frame)
+FrameSource &frameSource()
 {
-    return knownFrames[std::size_t(frame)];
+    static FrameSource source;
+    return source;
 }
 
 QMargins frameOf(const QWidget *window)
 {
+    if (frameSource())
+        return frameSource()(window);
     const QWindow *handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
 }
 
 } // namespace
+
+void setFrameSource(FrameSource source)
+{
+    frameSource() = std::move(source);
+}
 
 FormCore::FormCore(QWidget *window, Frame frame, QSize clientSize)
     : window_(window)
@@ -182,7 +163,7 @@ FormCore::FormCore(QWidget *window, Frame frame, QSize clientSize)
 QSize FormCore::outerSize() const
 {
     const QMargins frame = frameOf(window_);
-    const QMargins guess = frame.isNull() ? knownFrame(frame_) : frame;
+    const QMargins guess = frame.isNull() ? FormRegistry::instance().lastFrame(frame_) : frame;
     return window_->size().grownBy(guess);
 }
 
@@ -209,7 +190,7 @@ void FormCore::checkFrame()
     if (frame.isNull())
         return;
     awaitingFrame_ = false;
-    knownFrame(frame_) = frame;
+    FormRegistry::instance().rememberFrame(frame_, frame);
     if (window_->size().grownBy(frame) != placedOuter_)
         applyPlacement();
 }

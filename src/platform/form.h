@@ -7,8 +7,12 @@
 #include <QDialog>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
+#include <array>
+#include <functional>
 #include <type_traits>
+#include <utility>
 
 namespace platform {
 
@@ -22,22 +26,52 @@ enum class Frame {
     FixedDialog, // every other window: fixed size, a close button only, no task-bar entry
 };
 
+// The frame that the window system has put round a window, none before it is framed. Tests put
+// a source of their own in place to play a window manager; nullptr brings the real one back.
+using FrameSource = std::function<QMargins(const QWidget *window)>;
+void setFrameSource(FrameSource source);
+
 // The loaded windows of every kind. The program ends once none of them is visible, checked
 // after the event that hid the last one has been handled; and every window is released before
 // the application object goes.
-namespace forms {
-void enrol(QWidget *window, void (*release)());
-// Forgets an unloaded window, hides it and deletes it once control is back in the event loop.
-void discard(QWidget *window);
-QList<QWidget *> loaded();
-bool anyVisible();
-// Deletes every window, loaded or discarded, without running unload handlers.
-void releaseAll();
-void scheduleVisibilityCheck();
-void discardPendingCheck();
-// Hides every window on the way out; no further visibility check is made.
-void hideAllForEnd();
-} // namespace forms
+class FormRegistry {
+public:
+    static FormRegistry &instance();
+
+    void enrol(QWidget *window, void (*release)());
+    // Forgets an unloaded window, hides it and deletes it once control is back in the event loop.
+    void discard(QWidget *window);
+    QList<QWidget *> loaded() const;
+    bool anyVisible() const;
+    // Deletes every window, loaded or discarded, without running unload handlers; their going
+    // does not end the program.
+    void releaseAll();
+    // Ends the program after the event being handled if no window is visible by then.
+    void scheduleVisibilityCheck();
+    // Hides every window on the way out; no visibility check follows.
+    void hideAllForEnd();
+
+    // The frame last seen round a window of this kind: the guess for one not yet framed.
+    QMargins lastFrame(Frame frame) const { return frames_[std::size_t(frame)]; }
+    void rememberFrame(Frame frame, QMargins margins) { frames_[std::size_t(frame)] = margins; }
+
+    // Between tests: forgets an end under way and the frames seen, as at start-up.
+    void resetEndingAndFramesForTests();
+
+private:
+    struct Entry {
+        QWidget *window;
+        void (*release)();
+    };
+    void cancelVisibilityCheck();
+
+    QList<Entry> loaded_;
+    QList<QPointer<QWidget>> discarded_;
+    int checkGeneration_ = 0; // a check scheduled before a cancel belongs to an older one
+    bool checkPending_ = false;
+    bool ending_ = false;
+    std::array<QMargins, 2> frames_{};
+};
 
 // The client area of a window: its back colour and background picture, under every control.
 class Surface : public QWidget {
@@ -68,7 +102,8 @@ public:
     void place(Placement rule);
     // Looks for a frame that the window system has added since the window was placed.
     void checkFrame();
-    bool unloading = false;
+    // Marks the window as going; false if an unload of it is already under way.
+    bool startUnloading() { return !std::exchange(unloading_, true); }
 
 private:
     QSize outerSize() const;
@@ -81,6 +116,7 @@ private:
     Placement rule_ = nullptr;
     QSize placedOuter_;
     bool awaitingFrame_ = false;
+    bool unloading_ = false;
 };
 
 // A dialog whose Esc presses its cancel button, if it has one, and does nothing otherwise.
@@ -103,7 +139,7 @@ public:
     {
         if (!instance_) {
             instance_ = new Derived;
-            forms::enrol(instance_, &release);
+            FormRegistry::instance().enrol(instance_, &release);
             instance_->load();
         }
         return *instance_;
@@ -114,12 +150,11 @@ public:
     static void unloadForm()
     {
         Derived *window = instance_;
-        if (!window || window->core_.unloading)
+        if (!window || !window->core_.startUnloading())
             return;
-        window->core_.unloading = true;
         window->unload();
         instance_ = nullptr;
-        forms::discard(window);
+        FormRegistry::instance().discard(window);
     }
 
     // Shows the window modeless, or brings it to the front if it is open.
@@ -170,7 +205,7 @@ protected:
     void hideEvent(QHideEvent *event) override
     {
         Base::hideEvent(event);
-        forms::scheduleVisibilityCheck();
+        FormRegistry::instance().scheduleVisibilityCheck();
     }
     bool event(QEvent *event) override
     {

@@ -19,7 +19,6 @@ public:
 
     bool isNull() const { return source_.isEmpty(); }
     const QString &source() const { return source_; }
-    QSizeF naturalSize() const { return natural_; }
     // The natural size in whole pixels.
     QSize size() const { return natural_.toSize(); }
 

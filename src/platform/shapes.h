@@ -37,8 +37,6 @@ class Line : public QWidget {
 public:
     Line(QWidget *parent, QPoint from, QPoint to, ColourValue colour, int width);
 
-    QPoint from() const { return from_; }
-    QPoint to() const { return to_; }
     ColourValue colour() const { return colour_; }
     int lineWidth() const { return width_; }
 

@@ -36,7 +36,7 @@ void endProgram()
         endHook()();
         return;
     }
-    forms::hideAllForEnd();
+    FormRegistry::instance().hideAllForEnd();
     QCoreApplication::exit(0);
 }
 

@@ -33,7 +33,7 @@ int run(const std::function<void(QWidget *splash)> &watch)
         watch(&splash);
     splash.showForm();
     const int status = QApplication::exec();
-    platform::forms::releaseAll();
+    platform::FormRegistry::instance().releaseAll();
     return status;
 }
 

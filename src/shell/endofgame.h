@@ -27,7 +27,8 @@ struct EndOfGameDesign {
     QString messageText;
 };
 
-// Starts over after a finished game: every game window goes and the main window loads afresh.
+// Starts over after a finished game, once the end-of-game window has unloaded itself: every
+// game window goes and the main window loads afresh (src/shell/endofgame.cpp).
 void playAnotherGame();
 
 // The window that closes a game, won or lost, and offers another one.

@@ -7,7 +7,7 @@
 #include "platform/twips.h"
 #include "resources/colours.h"
 #include "resources/pictures.h"
-#include "shell/windows.h"
+#include "shell/frmistruzioni.h"
 
 namespace shell {
 
@@ -20,7 +20,7 @@ public:
 
     void cmdokClick()
     {
-        showInstructions();
+        frmistruzioni::get().showForm();
         Derived::unloadForm();
     }
 

@@ -1,5 +1,4 @@
 #include "computer/frmcomputer.h"
-#include "computer/turn.h"
 #include "game/frmgioco.h"
 #include "placement/frmimposta.h"
 #include "platform/twips.h"

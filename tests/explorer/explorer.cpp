@@ -1,7 +1,6 @@
 #include "explorer.h"
 
 #include "computer/frmcomputer.h"
-#include "computer/turn.h"
 #include "game/frmgioco.h"
 #include "placement/frmimposta.h"
 #include "platform/form.h"
@@ -45,7 +44,7 @@ const Key keys[] = {
 
 QWidget *formNamed(const QString &name)
 {
-    for (QWidget *window : platform::forms::loaded())
+    for (QWidget *window : platform::FormRegistry::instance().loaded())
         if (window->objectName() == name)
             return window;
     return nullptr;
@@ -355,7 +354,7 @@ QList<Action> Explorer::available() const
     for (const auto &key : keys)
         keyTotal += key.weight;
     QList<Action> actions;
-    for (QWidget *window : platform::forms::loaded()) {
+    for (QWidget *window : platform::FormRegistry::instance().loaded()) {
         if (!window->isVisible())
             continue;
         const QString name = window->objectName();
@@ -418,7 +417,7 @@ QString step(const Action &action, bool &ended)
     support::settle();
     ended = support::record().endRequests > 0;
     if (ended)
-        return allowedToEnd || !platform::forms::anyVisible()
+        return allowedToEnd || !platform::FormRegistry::instance().anyVisible()
                    ? QString()
                    : QStringLiteral("the program asked to end after: %1").arg(action.describe());
     return checkInvariants();

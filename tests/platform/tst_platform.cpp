@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(frmprova::loads, 1);
         QCOMPARE(&frmprova::get(), &frmprova::get());
         QCOMPARE(frmprova::loads, 1);
-        QCOMPARE(forms::loaded().size(), 1);
+        QCOMPARE(FormRegistry::instance().loaded().size(), 1);
     }
 
     void unloadThenUseGivesAFreshWindow()
@@ -129,7 +129,7 @@ private slots:
         support::releaseAll();
         QVERIFY(!frmprova::isLoaded());
         QCOMPARE(frmprova::unloads, 0);
-        QCOMPARE(forms::loaded().size(), 0);
+        QCOMPARE(FormRegistry::instance().loaded().size(), 0);
     }
 
     void windowCentresOnCreationOnlyByItsOuterSize()

@@ -1,6 +1,5 @@
 #include "support.h"
 
-#include "computer/turn.h"
 #include "game/frmgioco.h"
 #include "placement/frmimposta.h"
 #include "platform/form.h"
@@ -65,10 +64,12 @@ void ScriptedRandom::queueDraws(const QList<float> &draws)
 
 void releaseAll()
 {
-    platform::forms::releaseAll();
+    auto &registry = platform::FormRegistry::instance();
+    registry.releaseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents();
-    platform::forms::discardPendingCheck();
+    registry.resetEndingAndFramesForTests();
+    platform::setFrameSource(nullptr);
 }
 
 void freshStart(unsigned seed)
@@ -164,7 +165,7 @@ bool computerTurn()
 {
     if (!frmgioco::isLoaded() || !frmgioco::get().tempo->isActive())
         return false;
-    computer::tempoTimer();
+    frmgioco::get().tempoTimer();
     return true;
 }
 

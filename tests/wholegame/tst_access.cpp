@@ -151,7 +151,7 @@ private slots:
         frmscelta::get().showForm();
         frminfo::get().showForm();
         frmistruzioni::get().showForm();
-        for (QWidget *window : platform::forms::loaded()) {
+        for (QWidget *window : platform::FormRegistry::instance().loaded()) {
             for (QWidget *widget : window->findChildren<QWidget *>()) {
                 if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(window))
                     continue;
