@@ -50,7 +50,9 @@ void frmgioco::tempoTimer()
         lblnu->setText(QString::number(naviutente));
         tempo->stop();
         lblaiuto->setText(texts::aiutoYourTurn);
-        if (colpicomputer == fleet::size)
+        const bool lost = colpicomputer == fleet::size;
+        announceShot(texts::defenceTitle, n, lblmessdi, !lost);
+        if (lost)
             gameOver(Winner::computer);
     }
 }

@@ -87,6 +87,7 @@ frmgioco::frmgioco()
     tempo = new QTimer(this);
     tempo->setInterval(1500);
     connect(tempo, &QTimer::timeout, this, &frmgioco::tempoTimer);
+    announcer = new platform::Announcer(client());
     fitToClientArea();
 }
 
@@ -154,8 +155,8 @@ void frmgioco::createGrids()
     QWidget::setTabOrder(cmdat[100], cmddi[1]);
     for (int i = 1; i < 100; ++i)
         QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
-    new platform::GridNavigation(this, cmdat);
-    new platform::GridNavigation(this, cmddi);
+    new platform::GridNavigation(this, {platform::cellList(cmdat), platform::cellList(cmddi)},
+                                 pctfocus);
 }
 
 void frmgioco::createMenus()
@@ -234,11 +235,13 @@ void frmgioco::mnucominciaClick()
     naviutente = fleet::size;
     lblnc->setText(QString::number(navicomputer));
     lblnu->setText(QString::number(naviutente));
+    announcePhase();
 }
 
 void frmgioco::mnuricominciaClick()
 {
-    // A computer turn still pending belongs to the abandoned game.
+    // A computer turn still pending belongs to the abandoned game, and so does the arrow that
+    // the last shot put over the attack grid: the next game starts with the cross-hair.
     tempo->stop();
     mnucomincia->setEnabled(false);
     mnuricomincia->setEnabled(false);
@@ -247,6 +250,7 @@ void frmgioco::mnuricominciaClick()
         cmdat[i]->setBackColour(colours::untouched);
         cmdat[i]->setPicture(pct3->picture());
         cmdat[i]->setEnabled(false);
+        cmdat[i]->setCursor(Qt::CrossCursor);
         cmdat[i]->shipFlag = false;
         cmddi[i]->setBackColour(colours::untouched);
         cmddi[i]->setPicture(pct3->picture());
@@ -263,6 +267,7 @@ void frmgioco::mnuricominciaClick()
     colpicomputer = 0;
     lblnc->clear();
     lblnu->clear();
+    announcePhase();
 }
 
 void frmgioco::mnuesciClick()
@@ -300,10 +305,24 @@ void frmgioco::cmdatClick(int n)
     }
     lblnc->setText(QString::number(navicomputer));
     lblaiuto->setText(texts::aiutoWait);
-    if (colpiutente == fleet::size)
+    const bool won = colpiutente == fleet::size;
+    announceShot(texts::attackTitle, n, lblmessat, !won);
+    if (won)
         gameOver(Winner::player);
     else
         tempo->start();
+}
+
+void frmgioco::announcePhase()
+{
+    announcer->announceAfterChanges(lblaiuto->text());
+}
+
+void frmgioco::announceShot(const QString &grid, int cell, const platform::Label *result,
+                            bool gameGoesOn)
+{
+    announcer->announce(
+        texts::shotReport(grid, cell, result->text(), gameGoesOn ? lblaiuto->text() : QString()));
 }
 
 void frmgioco::gameOver(Winner winner)

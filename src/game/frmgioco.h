@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/announcer.h"
 #include "platform/controlarray.h"
 #include "platform/form.h"
 #include "platform/graphicbutton.h"
@@ -41,6 +42,7 @@ public:
     platform::PictureBox *pctfocus;          // takes the focus from every clicked cell
     platform::PictureBox *pct, *pct2, *pct3; // hidden: the hit, miss and empty markings
     QTimer *tempo;                           // its tick is the computer's shot
+    platform::Announcer *announcer;          // tells a screen reader what happens
 
     QMenu *mnugioco;
     QAction *mnuimposta;
@@ -59,6 +61,9 @@ public:
 
     // Gives a board cell the back colour and picture of a marking holder (pct or pct2).
     static void mark(platform::GraphicButton *cell, const platform::PictureBox *holder);
+    // Tells a screen reader the phase of the game, the help line, once it has gone through the
+    // changes that led there: start and restart change the state of all 200 cells.
+    void announcePhase();
 
     void cmdatClick(int index);
     void cmddiClick(int index);
@@ -79,6 +84,10 @@ private:
     frmgioco();
     friend Form;
 
+    // Tells a screen reader a shot at `cell` of the grid titled `grid`, with its result, and
+    // whose turn it is, while the game goes on.
+    void announceShot(const QString &grid, int cell, const platform::Label *result,
+                      bool gameGoesOn);
     enum class Winner { player, computer };
     // The last hit of either side: the help line and both messages go, and the winner's or the
     // loser's window comes up.

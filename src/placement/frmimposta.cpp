@@ -2,6 +2,7 @@
 
 #include "game/frmgioco.h"
 #include "platform/fonts.h"
+#include "platform/gridnavigation.h"
 #include "platform/random.h"
 #include "platform/shapes.h"
 #include "platform/twips.h"
@@ -44,6 +45,9 @@ frmimposta::frmimposta()
                                  platform::Shape::Border{colours::red, 2});
     fleet::createGrid(lblimp, client(), QPoint(720, 1320));
     for (int k = 1; k <= 100; ++k) {
+        // Reached by Tab after the buttons and moved through by the arrows; a click leaves the
+        // focus where it was. Set first: it makes the cell a button to assistive technology.
+        lblimp[k]->setFocusPolicy(Qt::TabFocus);
         lblimp[k]->setCursor(Qt::CrossCursor);
         lblimp[k]->setAccessibleName(texts::cellName(k));
         lblimp[k]->setStateText(texts::fleetCellState);
@@ -67,6 +71,8 @@ frmimposta::frmimposta()
     cmdok->setEnabled(false);
     setCancelButton(cmdannulla);
     cmdcasuale->setFocus();
+    new platform::GridNavigation(this, {platform::cellList(lblimp)});
+    announcer = new platform::Announcer(client());
 }
 
 void frmimposta::load()
@@ -105,6 +111,7 @@ void frmimposta::withdrawUnreadyFleet()
 
 void frmimposta::lblimpClick(int k)
 {
+    const int before = navirestanti;
     if (lblimp[k]->backColour() == colours::noShip) {
         if (navirestanti > 0) {
             lblimp[k]->setBackColour(colours::ship);
@@ -116,6 +123,9 @@ void frmimposta::lblimpClick(int k)
     }
     showCounter();
     withdrawUnreadyFleet();
+    if (navirestanti != before)
+        announcer->announce(texts::placementReport(
+            k, texts::fleetCellState(*lblimp[k]->backColour()), lblcom->text()));
 }
 
 void frmimposta::cmdcasualeClick()
@@ -127,6 +137,7 @@ void frmimposta::cmdcasualeClick()
     fleet::drawShips(lblimp);
     lblcom->setText(texts::placementDone);
     navirestanti = 0;
+    announcer->announce(lblcom->text());
 }
 
 void frmimposta::cmdcancellaClick()
@@ -136,6 +147,7 @@ void frmimposta::cmdcancellaClick()
     navirestanti = fleet::size;
     showCounter();
     withdrawUnreadyFleet();
+    announcer->announce(lblcom->text());
 }
 
 void frmimposta::cmdannullaClick()
@@ -154,4 +166,5 @@ void frmimposta::cmdokClick()
         return;
     gioco.mnucomincia->setEnabled(true);
     gioco.lblaiuto->setText(texts::aiutoFleetReady);
+    gioco.announcePhase();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "placement/fleet.h"
+#include "platform/announcer.h"
 #include "platform/form.h"
 
 class QPushButton;
@@ -20,6 +21,7 @@ public:
     QPushButton *cmdcancella;
     QPushButton *cmdannulla;
     QPushButton *cmdok;
+    platform::Announcer *announcer; // tells a screen reader the counter and the cell changed
 
     int navirestanti = 0; // ships still to place: 12 minus the ships in the grid
 

@@ -5,6 +5,18 @@
 
 namespace platform {
 
+GridNavigation::GridNavigation(QObject *parent, const QList<QList<QWidget *>> &grids, QWidget *sink)
+    : QObject(parent)
+    , grids_(grids)
+    , sink_(sink)
+{
+    for (const auto &grid : grids_)
+        for (QWidget *cell : grid)
+            cell->installEventFilter(this);
+    if (sink_)
+        sink_->installEventFilter(this);
+}
+
 int GridNavigation::neighbour(int index, int key)
 {
     const int row = (index - 1) / 10;
@@ -23,22 +35,37 @@ int GridNavigation::neighbour(int index, int key)
     }
 }
 
-void GridNavigation::watch()
+GridNavigation::Place GridNavigation::placeOf(const QObject *cell) const
 {
-    for (QWidget *cell : cells_)
-        cell->installEventFilter(this);
+    for (int grid = 0; grid < grids_.size(); ++grid)
+        for (int index = 1; index <= grids_[grid].size(); ++index)
+            if (grids_[grid][index - 1] == cell)
+                return {grid, index};
+    return {};
 }
 
 bool GridNavigation::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusOut && watched != sink_) {
+        last_ = placeOf(watched);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    const int index = int(cells_.indexOf(static_cast<QWidget *>(watched))) + 1;
-    const int next = neighbour(index, key->key());
-    if (index == 0 || next == index || key->modifiers() != Qt::NoModifier)
+    const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                       key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+    if (!arrow || key->modifiers() != Qt::NoModifier)
         return false;
-    cells_[next - 1]->setFocus(Qt::OtherFocusReason);
+    Place target;
+    if (watched == sink_)
+        target = last_.index ? Place{last_.grid, neighbour(last_.index, key->key())} : Place{0, 1};
+    else if (const Place here = placeOf(watched); here.index)
+        target = {here.grid, neighbour(here.index, key->key())};
+    QWidget *cell = target.index ? grids_[target.grid][target.index - 1] : nullptr;
+    if (!cell || !cell->isEnabled())
+        return false;
+    cell->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

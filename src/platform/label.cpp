@@ -1,14 +1,35 @@
 #include "platform/label.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace platform {
+
+namespace {
+
+// A label that takes the keyboard focus is pressed as a button is, and assistive technology is
+// told so: it then reads the label's state out with its name as the focus reaches it.
+QAccessibleInterface *pressableFace(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<Label *>(object);
+    if (label && (label->focusPolicy() & Qt::TabFocus))
+        return new QAccessibleWidget(label, QAccessible::Button);
+    return nullptr;
+}
+
+} // namespace
 
 Label::Label(QWidget *parent, const QRect &geometry, const QString &text)
     : QLabel(text, parent)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(pressableFace);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setGeometry(geometry);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
@@ -17,6 +38,8 @@ Label::Label(QWidget *parent, const QRect &geometry, const QString &text)
 
 void Label::setBackColour(ColourValue value)
 {
+    if (back_ == value)
+        return;
     back_ = value;
     if (stateText_)
         describeState(this, stateText_, back_);
@@ -53,6 +76,12 @@ void Label::paintEvent(QPaintEvent *)
         painter.setPen(QColor(Qt::black));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     if (text().isEmpty())
         return;
     painter.setPen(isEnabled() ? toQColor(fore_)
@@ -76,6 +105,17 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
+        (focusPolicy() & Qt::TabFocus)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 Label *createLabel(QWidget *parent, const QRect &geometry, const QString &text, const QFont &font,

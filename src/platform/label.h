@@ -9,7 +9,9 @@
 namespace platform {
 
 // A label: transparent unless given a back colour, with an optional single-line border,
-// wrapping its text. It reports a click, which the fleet grids use.
+// wrapping its text. It reports a click, which the fleet grids use. One that takes the keyboard
+// focus shows it, Space clicks it, and assistive technology sees a button: set its focus policy
+// before anything else makes it accessible.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::optional<ColourValue> back_;

@@ -11,6 +11,17 @@ QString cellName(int index)
     return columns[column] + QString::number(row + 1);
 }
 
+QString shotReport(const QString &grid, int cell, const QString &result, const QString &next)
+{
+    const QString shot = grid + QLatin1Char(' ') + cellName(cell) + QStringLiteral(": ") + result;
+    return next.isEmpty() ? shot : shot + QLatin1Char(' ') + next;
+}
+
+QString placementReport(int cell, const QString &state, const QString &counter)
+{
+    return cellName(cell) + QStringLiteral(": ") + state + QStringLiteral(". ") + counter;
+}
+
 QString placementCounter(int shipsLeft)
 {
     return QStringLiteral("Ti restano ") + QString::number(shipsLeft) +

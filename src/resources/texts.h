@@ -80,6 +80,14 @@ inline const QString columns[10] = {
 // The name of cell 1..100, "A1" to "L10".
 QString cellName(int index);
 
+// What a screen reader is told, in the program's own words: the grids by their titles, a shot
+// with its result and what comes next ("Attacco E5: Colpito! Aspetta. Ora tocca a me."), a cell
+// of the placement grid with the counter ("B2: nave. Ti restano 11 navi da posizionare").
+inline const QString attackTitle = QStringLiteral("Attacco");
+inline const QString defenceTitle = QStringLiteral("Difesa");
+QString shotReport(const QString &grid, int cell, const QString &result, const QString &next);
+QString placementReport(int cell, const QString &state, const QString &counter);
+
 // What a cell shows, in words, by its back colour. An attack cell tells only what the player
 // has found out: never whether a ship hides there.
 QString attackCellState(platform::ColourValue value);

@@ -115,23 +115,48 @@ void startProgram(unsigned seed)
     frminizio::get().showForm();
 }
 
-// Carries out one action; returns false if it could not be done now (when replaying).
-bool perform(const Action &action)
+// Why `action` cannot be done at this moment; empty if it can.
+QString obstacle(const Action &action)
 {
     switch (action.kind) {
     case Action::Kind::GameTick:
-        return support::computerTurn();
+        return frmgioco::isLoaded() && frmgioco::get().tempo->isActive()
+                   ? QString()
+                   : QStringLiteral("the main window's timer is not running");
     case Action::Kind::SplashTick:
-        if (!frminizio::isLoaded() || !frminizio::get().tempo->isActive())
-            return false;
+        return frminizio::isLoaded() && frminizio::get().tempo->isActive()
+                   ? QString()
+                   : QStringLiteral("the splash's timer is not running");
+    default:
+        break;
+    }
+    const QWidget *window = formNamed(action.window);
+    if (!window || !window->isVisible())
+        return QStringLiteral("no window %1 is on screen").arg(action.window);
+    if (action.kind != Action::Kind::Click)
+        return {};
+    const auto children = descendants(formNamed(action.window));
+    if (action.child < 0 || action.child >= children.size())
+        return QStringLiteral("%1 has no widget #%2").arg(action.window).arg(action.child);
+    if (!children[action.child]->isVisible())
+        return QStringLiteral("widget #%1 of %2 is hidden").arg(action.child).arg(action.window);
+    return {};
+}
+
+// Carries out one action that can be done at this moment.
+void perform(const Action &action)
+{
+    switch (action.kind) {
+    case Action::Kind::GameTick:
+        frmgioco::get().tempoTimer();
+        return;
+    case Action::Kind::SplashTick:
         frminizio::get().tempoTimer();
-        return true;
+        return;
     default:
         break;
     }
     QWidget *widget = target(action);
-    if (!widget)
-        return false;
     switch (action.kind) {
     case Action::Kind::Click:
         QTest::mouseClick(widget, Qt::LeftButton);
@@ -148,7 +173,6 @@ bool perform(const Action &action)
     default:
         break;
     }
-    return true;
 }
 
 template <class Grid, class Value> int count(const Grid &grid, Value value)
@@ -206,6 +230,16 @@ QString checkGame(const frmgioco &gioco)
     if (gioco.tempo->isActive() != (help == texts::aiutoWait))
         return QStringLiteral("timer %1 with help line \"%2\"")
             .arg(gioco.tempo->isActive() ? "running" : "stopped", help);
+    // The cross-hair over the attack grid whenever the player may fire, the arrow while the
+    // computer is to play.
+    if (running) {
+        const auto cursor = help == texts::aiutoWait ? Qt::ArrowCursor : Qt::CrossCursor;
+        for (int i = 1; i <= 100; ++i)
+            if (gioco.cmdat[i]->cursor().shape() != cursor)
+                return QStringLiteral("attack cell %1 has the wrong cursor for \"%2\"")
+                    .arg(i)
+                    .arg(help);
+    }
     if (running || over) {
         if (!gioco.mnuricomincia->isEnabled() || gioco.mnucomincia->isEnabled() ||
             gioco.mnuimposta->isEnabled())
@@ -297,7 +331,8 @@ QString checkInvariants()
 
 QString Action::encode() const
 {
-    return QStringLiteral("%1 %2 %3 %4 %5")
+    return QStringLiteral("%1%2 %3 %4 %5 %6")
+        .arg(impossible ? QStringLiteral("!") : QString())
         .arg(int(kind))
         .arg(window.isEmpty() ? QStringLiteral("-") : window)
         .arg(child)
@@ -305,13 +340,18 @@ QString Action::encode() const
         .arg(int(modifiers));
 }
 
-Action Action::decode(const QString &line)
+std::optional<Action> Action::decode(QString line)
 {
-    const QStringList parts = line.split(QLatin1Char(' '));
     Action action;
-    if (parts.size() != 5)
-        return action;
-    action.kind = Kind(parts[0].toInt());
+    action.impossible = line.startsWith(QLatin1Char('!'));
+    if (action.impossible)
+        line.remove(0, 1);
+    const QStringList parts = line.split(QLatin1Char(' '));
+    bool known = false;
+    const int kind = parts.value(0).toInt(&known);
+    if (parts.size() != 5 || !known || kind < 0 || kind > int(Kind::SplashTick))
+        return std::nullopt;
+    action.kind = Kind(kind);
     action.window = parts[1] == QLatin1String("-") ? QString() : parts[1];
     action.child = parts[2].toInt();
     action.key = parts[3].toInt();
@@ -334,7 +374,7 @@ QString Action::describe() const
     case Kind::Click:
         break;
     }
-    return QStringLiteral("click %1 #%2 %3").arg(window).arg(child).arg(label);
+    return QStringLiteral("click %1 #%2 %3").arg(window).arg(child).arg(label).trimmed();
 }
 
 Explorer::Explorer(unsigned seed)
@@ -407,13 +447,20 @@ Action Explorer::pick(const QList<Action> &actions)
 namespace {
 
 // Carries out `action` and checks the program afterwards. Returns what went wrong, if
-// anything; `ended` tells whether the program asked to end.
-QString step(const Action &action, bool &ended)
+// anything; `ended` tells whether the program asked to end, `done` whether the action was done.
+QString step(const Action &action, bool &ended, bool &done)
 {
-    const bool allowedToEnd = mayEnd(action, target(action));
     ended = false;
-    if (!perform(action))
-        return {};
+    done = false;
+    // A case file may say that an action must not be possible at its point.
+    if (const QString why = obstacle(action); !why.isEmpty())
+        return action.impossible ? QString()
+                                 : QStringLiteral("cannot %1: %2").arg(action.describe(), why);
+    done = !action.impossible;
+    if (action.impossible)
+        return QStringLiteral("%1 was possible, and should not be").arg(action.describe());
+    const bool allowedToEnd = mayEnd(action, target(action));
+    perform(action);
     support::settle();
     ended = support::record().endRequests > 0;
     if (ended)
@@ -448,7 +495,8 @@ std::optional<Failure> Explorer::run(long count)
         const bool wasLost = frmperso::isLoaded();
         history.append(action);
         bool ended = false;
-        const QString problem = step(action, ended);
+        bool performed = false;
+        const QString problem = step(action, ended, performed);
         ++statistics_.actions;
         if (!problem.isEmpty()) {
             Failure failure{programSeed, problem, shrink(programSeed, history, problem)};
@@ -468,15 +516,27 @@ std::optional<Failure> Explorer::run(long count)
     return std::nullopt;
 }
 
-QString Explorer::replay(unsigned seed, const QList<Action> &actions)
+QString Explorer::replay(unsigned seed, const QList<Action> &actions, QList<Action> *done)
 {
     startProgram(seed);
     QString problem;
-    for (const auto &action : actions) {
+    for (qsizetype i = 0; i < actions.size() && problem.isEmpty(); ++i) {
         bool ended = false;
-        problem = step(action, ended);
-        if (!problem.isEmpty() || ended)
-            break;
+        bool performed = false;
+        problem = step(actions[i], ended, performed);
+        if (done) {
+            // Shrinking: an action that cannot be done is left out, as if never listed.
+            if (performed)
+                done->append(actions[i]);
+            else if (problem.startsWith(QLatin1String("cannot ")))
+                problem.clear();
+        }
+        if (!problem.isEmpty())
+            problem = QStringLiteral("step %1: %2").arg(i + 1).arg(problem);
+        else if (ended && i + 1 < actions.size())
+            problem = QStringLiteral("step %1 ended the program, %2 steps before the end")
+                          .arg(i + 1)
+                          .arg(actions.size() - i - 1);
     }
     support::releaseAll();
     return problem;
@@ -493,8 +553,9 @@ QList<Action> Explorer::shrink(unsigned seed, const QList<Action> &actions, cons
             QList<Action> candidate = shortest;
             candidate.remove(from, std::min(chunk, shortest.size() - from));
             budget -= candidate.size();
-            if (kindOf(replay(seed, candidate)) == kind && !candidate.isEmpty()) {
-                shortest = candidate;
+            QList<Action> done;
+            if (kindOf(replay(seed, candidate, &done)) == kind && !done.isEmpty()) {
+                shortest = done;
                 removed = true;
             } else {
                 from += chunk;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <Qt>
+#include <optional>
 #include <random>
 
 // A seeded random walk through the real windows: at every step it does one of the things a
@@ -17,11 +18,12 @@ struct Action {
     int child = -1; // for a click: the widget's index among the window's descendants
     int key = 0;
     Qt::KeyboardModifiers modifiers;
-    double weight = 1; // how likely the explorer is to choose it
-    QString label;     // the widget it reached, named when it was done
+    double weight = 1;       // how likely the explorer is to choose it
+    QString label;           // the widget it reached, named when it was done
+    bool impossible = false; // in a case file, "!": the action must not be possible there
 
     QString encode() const;
-    static Action decode(const QString &line);
+    static std::optional<Action> decode(QString line);
     // For people: what the action did, with the widget it reached.
     QString describe() const;
 };
@@ -46,8 +48,11 @@ public:
     // Runs `count` actions, starting the program again whenever it ends. Returns the first
     // failure, if any, with its action list already shrunk.
     std::optional<Failure> run(long count);
-    // Replays `actions` on a freshly started program; returns what failed, if anything.
-    static QString replay(unsigned seed, const QList<Action> &actions);
+    // Replays `actions` on a freshly started program; returns what failed, if anything. An action
+    // that cannot be done fails the replay, unless `done` is given: then it is left out, and
+    // `done` receives the actions that were done.
+    static QString replay(unsigned seed, const QList<Action> &actions,
+                          QList<Action> *done = nullptr);
     const Statistics &statistics() const { return statistics_; }
 
 private:

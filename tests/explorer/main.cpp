@@ -1,6 +1,9 @@
 // The explorer's command line:
 //   explorer [--seeds 1,2,3] [--actions N]    explore N actions from each seed
-//   explorer --replay FILE                     replay a saved failure (seed, then actions)
+//   explorer --replay FILE                     replay a saved failure (seed, then actions);
+//                                              an action that cannot be done fails the replay,
+//                                              unless its line starts with "!": then it must
+//                                              not be possible at that point
 // On a failure it prints the seed and the shortest action list it found, in the form that
 // --replay reads, and exits with 1.
 #include "explorer.h"
@@ -21,13 +24,25 @@ int replayFile(const QString &path)
         return 2;
     }
     QTextStream in(&file);
-    const unsigned seed = in.readLine().trimmed().toUInt();
+    bool seeded = false;
+    const unsigned seed = in.readLine().trimmed().toUInt(&seeded);
+    if (!seeded) {
+        std::fprintf(stderr, "%s:1: not a seed\n", qPrintable(path));
+        return 2;
+    }
     QList<explorer::Action> actions;
-    while (!in.atEnd()) {
+    for (int number = 2; !in.atEnd(); ++number) {
         // Each line is one action, as the explorer printed it; a '#' starts a comment.
         const QString line = in.readLine().section(QLatin1Char('#'), 0, 0).trimmed();
-        if (!line.isEmpty())
-            actions.append(explorer::Action::decode(line));
+        if (line.isEmpty())
+            continue;
+        const auto action = explorer::Action::decode(line);
+        if (!action) {
+            std::fprintf(stderr, "%s:%d: not an action: %s\n", qPrintable(path), number,
+                         qPrintable(line));
+            return 2;
+        }
+        actions.append(*action);
     }
     const QString problem = explorer::Explorer::replay(seed, actions);
     std::printf("%s\n", problem.isEmpty() ? "replay passed" : qPrintable(problem));

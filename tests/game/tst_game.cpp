@@ -5,21 +5,17 @@
 #include "resources/colours.h"
 #include "resources/pictures.h"
 #include "resources/texts.h"
+#include "shell/frmvinto.h"
 #include "support.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
-#include <QScreen>
-#include <QSignalSpy>
 #include <QTimer>
 
 using platform::twipsRect;
 
 namespace {
-
-const QList<int> playerFleet = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-const QList<int> computerFleet = {5, 14, 23, 32, 41, 50, 59, 68, 77, 86, 95, 100};
 
 bool allCells(const frmgioco &gioco,
               const std::function<bool(const platform::GraphicButton *)> &test)
@@ -236,8 +232,7 @@ private slots:
         QVERIFY(!gioco.mnucomincia->isEnabled());
         QVERIFY(!gioco.mnuricomincia->isEnabled());
         QVERIFY(!gioco.tempo->isActive());
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        QCOMPARE(gioco.pos(), platform::centred(screen, gioco.frameGeometry().size()));
+        QVERIFY(support::isCentred(gioco));
     }
 
     void disabledCommandsIgnoreTheirKeys()
@@ -257,12 +252,10 @@ private slots:
 
     void startCopiesBothFleets()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        QCOMPARE(support::cellsColoured(gioco.cmddi, colours::ownShip), playerFleet);
+        frmgioco &gioco = support::startedGame();
+        QCOMPARE(support::cellsColoured(gioco.cmddi, colours::ownShip), support::playerFleet);
         QCOMPARE(support::cellsColoured(gioco.cmdat, colours::untouched).size(), 100);
-        QCOMPARE(shipFlags(gioco), computerFleet);
+        QCOMPARE(shipFlags(gioco), support::computerFleet);
         QVERIFY(allCells(gioco, [](const platform::GraphicButton *cell) {
             return cell->isEnabled() && cell->picture().isNull();
         }));
@@ -279,43 +272,53 @@ private slots:
 
     // The player's shot
 
-    void hitMarksTheCellAndHandsTheTurnOver()
+    void shotMarksTheCellAndHandsTheTurnOver_data()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        support::click(gioco.cmdat[5]);
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<quint32>("colour");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("afloat");
+        QTest::newRow("hit") << 5 << quint32(colours::hit) << "Colpito!"
+                             << "11";
+        QTest::newRow("miss") << 1 << quint32(colours::miss) << "Acqua ..."
+                              << "12";
+    }
+    void shotMarksTheCellAndHandsTheTurnOver()
+    {
+        QFETCH(int, cell);
+        QFETCH(quint32, colour);
+        QFETCH(QString, message);
+        QFETCH(QString, afloat);
+        frmgioco &gioco = support::startedGame();
+        support::click(gioco.cmdat[cell]);
         QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
-        QCOMPARE(gioco.cmdat[5]->backColour(), colours::hit);
-        QCOMPARE(gioco.cmdat[5]->picture(), gioco.pct->picture());
-        QCOMPARE(gioco.lblmessat->text(), QStringLiteral("Colpito!"));
-        QCOMPARE(gioco.lblnc->text(), QStringLiteral("11"));
-        QCOMPARE(gioco.colpiutente, 1);
+        QCOMPARE(gioco.cmdat[cell]->backColour(), colour);
+        const auto *holder = colour == colours::hit ? gioco.pct : gioco.pct2;
+        QCOMPARE(gioco.cmdat[cell]->picture(), holder->picture());
+        QCOMPARE(gioco.lblmessat->text(), message);
+        QCOMPARE(gioco.lblnc->text(), afloat);
+        QCOMPARE(gioco.colpiutente, colour == colours::hit ? 1 : 0);
         QCOMPARE(gioco.lblaiuto->text(), QStringLiteral("Aspetta. Ora tocca a me."));
         QVERIFY(gioco.tempo->isActive());
         for (int i = 1; i <= 100; ++i)
             QCOMPARE(gioco.cmdat[i]->cursor().shape(), Qt::ArrowCursor);
     }
 
-    void missMarksWaterWithTheBlank()
+    // The timer itself, at a short interval: its tick is the computer's shot.
+    void theTimerTicksTheComputersShot()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
+        frmgioco &gioco = support::startedGame();
+        gioco.tempo->setInterval(1);
+        support::script().queueCells({50});
         support::click(gioco.cmdat[1]);
-        QCOMPARE(gioco.cmdat[1]->backColour(), colours::miss);
-        QCOMPARE(gioco.cmdat[1]->picture(), gioco.pct2->picture());
-        QCOMPARE(gioco.lblmessat->text(), QStringLiteral("Acqua ..."));
-        QCOMPARE(gioco.lblnc->text(), QStringLiteral("12"));
-        QCOMPARE(gioco.colpiutente, 0);
-        QVERIFY(gioco.tempo->isActive());
+        QTRY_COMPARE(gioco.lblaiuto->text(), texts::aiutoYourTurn);
+        QCOMPARE(gioco.cmddi[50]->backColour(), colours::miss);
+        QVERIFY(!gioco.tempo->isActive());
     }
 
     void shotsOutOfTurnOrAtFiredCellsOnlyMoveTheFocus()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
+        frmgioco &gioco = support::startedGame();
         support::click(gioco.cmdat[1]);
         // The computer's turn is pending: nothing but the focus changes.
         gioco.cmdat[2]->setFocus();
@@ -336,9 +339,7 @@ private slots:
 
     void defenceClickOnlyMovesTheFocus()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
+        frmgioco &gioco = support::startedGame();
         support::click(gioco.cmddi[1]);
         QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
         QCOMPARE(gioco.cmddi[1]->backColour(), colours::ownShip);
@@ -348,16 +349,7 @@ private slots:
 
     void twelfthHitWinsTheGame()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        for (int shot = 0; shot < 12; ++shot) {
-            support::click(gioco.cmdat[computerFleet[shot]]);
-            if (shot < 11) {
-                support::script().queueCells({50 + shot});
-                QVERIFY(support::computerTurn());
-            }
-        }
+        frmgioco &gioco = support::wonGame();
         QCOMPARE(gioco.colpiutente, 12);
         QCOMPARE(gioco.lblnc->text(), QStringLiteral("0"));
         QVERIFY(gioco.lblaiuto->text().isEmpty());
@@ -375,17 +367,32 @@ private slots:
 
     // Restart
 
+    // Whenever it comes, a restart leaves nothing of the game: not a computer turn still to
+    // come (mended), nor the arrow that the last shot put over the attack grid (mended).
+    void restartLeavesNothingOfTheGame_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("after the computer's answer") << "answered";
+        QTest::newRow("while the computer is to play") << "pending";
+        QTest::newRow("after a won game") << "won";
+    }
     void restartLeavesNothingOfTheGame()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        support::click(gioco.cmdat[5]);
-        support::script().queueCells({1});
-        QVERIFY(support::computerTurn());
-        support::click(gioco.cmdat[6]);
-        support::script().queueCells({90});
-        QVERIFY(support::computerTurn());
+        QFETCH(QString, moment);
+        frmgioco &gioco =
+            moment == QLatin1String("won") ? support::wonGame() : support::startedGame();
+        if (moment == QLatin1String("won")) {
+            frmvinto::get().close();
+        } else {
+            support::click(gioco.cmdat[5]);
+            support::script().queueCells({1});
+            QVERIFY(support::computerTurn());
+            support::click(gioco.cmdat[6]);
+            if (moment == QLatin1String("answered")) {
+                support::script().queueCells({90});
+                QVERIFY(support::computerTurn());
+            }
+        }
         support::key(&gioco, Qt::Key_F3);
         QVERIFY(allCells(gioco, [](const platform::GraphicButton *cell) {
             return !cell->isEnabled() && cell->backColour() == colours::untouched &&
@@ -394,6 +401,7 @@ private slots:
         QVERIFY(shipFlags(gioco).isEmpty());
         QVERIFY(!frmcomputer::isLoaded());
         QVERIFY(!frmimposta::isLoaded());
+        QVERIFY(!gioco.tempo->isActive());
         QCOMPARE(gioco.lblaiuto->text(), texts::aiutoNoFleet);
         QVERIFY(gioco.lblmessat->text().isEmpty() && gioco.lblmessdi->text().isEmpty());
         QVERIFY(gioco.lblnc->text().isEmpty() && gioco.lblnu->text().isEmpty());
@@ -404,27 +412,15 @@ private slots:
         QVERIFY(gioco.mnuimposta->isEnabled());
         QVERIFY(!gioco.mnucomincia->isEnabled());
         QVERIFY(!gioco.mnuricomincia->isEnabled());
-        // The next game needs a new placement and gets a new computer fleet.
+        // The next game needs a new placement, and offers the cross-hair from its start.
         support::key(&gioco, Qt::Key_F1);
         QVERIFY(support::cellsColoured(frmimposta::get().lblimp, colours::ship).isEmpty());
         support::click(frmimposta::get().cmdok);
         QVERIFY(frmimposta::get().isVisible());
-    }
-
-    // Mended: a computer turn pending at the restart does not fire into the next game.
-    void restartCancelsAPendingComputerTurn()
-    {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        support::click(gioco.cmdat[1]);
-        QVERIFY(gioco.tempo->isActive());
-        support::key(&gioco, Qt::Key_F3);
-        QVERIFY(!gioco.tempo->isActive());
-        QVERIFY(!support::computerTurn());
-        QCOMPARE(support::cellsColoured(gioco.cmddi, colours::untouched).size(), 100);
-        QVERIFY(gioco.lblmessdi->text().isEmpty());
-        QCOMPARE(gioco.lblaiuto->text(), texts::aiutoNoFleet);
+        support::startGame(support::playerFleet, support::computerFleet);
+        QCOMPARE(support::cellsColoured(gioco.cmddi, colours::ownShip), support::playerFleet);
+        for (const auto *cell : gioco.cmdat)
+            QCOMPARE(cell->cursor().shape(), Qt::CrossCursor);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "shell/frmvinto.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -131,6 +132,46 @@ void startGame(const QList<int> &playerCells, const QList<int> &computerCells)
     placeFleet(playerCells);
     script().queueCells(computerCells);
     key(&frmgioco::get(), Qt::Key_F2);
+}
+
+frmgioco &startedGame(const QList<int> &player, const QList<int> &computer)
+{
+    frmgioco &gioco = frmgioco::get();
+    gioco.showForm();
+    startGame(player, computer);
+    return gioco;
+}
+
+frmgioco &wonGame()
+{
+    frmgioco &gioco = startedGame();
+    const QList<int> water = cellsOtherThan(playerFleet);
+    for (int shot = 0; shot < 12; ++shot) {
+        click(gioco.cmdat[computerFleet[shot]]);
+        if (shot < 11) {
+            script().queueCells({water[shot]});
+            computerTurn();
+        }
+    }
+    return gioco;
+}
+
+frmgioco &lostGame()
+{
+    frmgioco &gioco = startedGame();
+    const QList<int> water = cellsOtherThan(computerFleet);
+    for (int shot = 0; shot < 12; ++shot) {
+        click(gioco.cmdat[water[shot]]);
+        script().queueCells({playerFleet[shot]});
+        computerTurn();
+    }
+    return gioco;
+}
+
+bool isCentred(const QWidget &window)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    return window.pos() == platform::centred(screen, window.frameGeometry().size());
 }
 
 void randomFleetByHandlers()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/frmgioco.h"
 #include "platform/random.h"
 
 #include <QList>
@@ -57,11 +58,26 @@ void click(QWidget *widget);
 // Makes `widget`'s window the active one and types a key there, as the keyboard gives it.
 void key(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// The fleets of most tests: the player's fills row 1 and A2, B2; the computer's runs down a
+// diagonal from E1, so that A1 hits the player and E1 hits the computer.
+inline const QList<int> playerFleet = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+inline const QList<int> computerFleet = {5, 14, 23, 32, 41, 50, 59, 68, 77, 86, 95, 100};
+
 // The main window's road to a game, through real clicks and keys: F1, a click on each of
 // `cells` in the placement window, then its OK.
 void placeFleet(const QList<int> &cells);
 // Places `playerCells`, then F2 with the computer's fleet drawn on `computerCells`.
 void startGame(const QList<int> &playerCells, const QList<int> &computerCells);
+// The main window on screen with a game started on these fleets, by real keys and clicks.
+frmgioco &startedGame(const QList<int> &player = playerFleet,
+                      const QList<int> &computer = computerFleet);
+// A game played to its end by clicks and ticks: the player sinks the computer's fleet in twelve
+// shots while the computer fires into water; or the player fires into water while the computer
+// sinks the player's fleet.
+frmgioco &wonGame();
+frmgioco &lostGame();
+// Whether a window stands centred on the screen by its outer size.
+bool isCentred(const QWidget &window);
 // The same road by the windows' own handlers, without events, for the soak and the benchmarks:
 // "Imposta le navi", "Casuale", OK.
 void randomFleetByHandlers();
