@@ -15,18 +15,13 @@ GraphicButton::GraphicButton(QWidget *parent, const QRect &geometry, const QStri
 
 void GraphicButton::setBackColour(ColourValue value)
 {
-    if (back_ == value)
-        return;
-    back_ = value;
-    if (stateText_)
-        describeState(this, stateText_, back_);
-    update();
+    if (back_.change(this, value))
+        update();
 }
 
 void GraphicButton::setStateText(StateText stateText)
 {
-    stateText_ = stateText;
-    describeState(this, stateText_, back_);
+    back_.setWords(this, stateText);
 }
 
 void GraphicButton::setPicture(const Picture &picture)
@@ -40,7 +35,7 @@ void GraphicButton::setPicture(const Picture &picture)
 void GraphicButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QBrush face(toQColor(back_));
+    const QBrush face(toQColor(backColour()));
     const bool sunken = isDown() || isChecked();
     qDrawWinButton(&painter, rect(), palette(), sunken, &face);
 

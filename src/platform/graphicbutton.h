@@ -16,7 +16,7 @@ public:
     GraphicButton(QWidget *parent, const QRect &geometry, const QString &caption = {});
 
     void setBackColour(ColourValue value);
-    ColourValue backColour() const { return back_; }
+    ColourValue backColour() const { return *back_.colour(); }
     void setPicture(const Picture &picture);
     const Picture &picture() const { return picture_; }
     void setStateText(StateText stateText);
@@ -25,9 +25,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    ColourValue back_ = system::buttonFace;
+    ColourState back_{system::buttonFace};
     Picture picture_;
-    StateText stateText_ = nullptr;
 };
 
 // A graphical button with a caption, as the dialogs have them.

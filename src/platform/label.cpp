@@ -38,18 +38,13 @@ Label::Label(QWidget *parent, const QRect &geometry, const QString &text)
 
 void Label::setBackColour(ColourValue value)
 {
-    if (back_ == value)
-        return;
-    back_ = value;
-    if (stateText_)
-        describeState(this, stateText_, back_);
-    update();
+    if (back_.change(this, value))
+        update();
 }
 
 void Label::setStateText(StateText stateText)
 {
-    stateText_ = stateText;
-    describeState(this, stateText_, back_);
+    back_.setWords(this, stateText);
 }
 
 void Label::setForeColour(ColourValue value)
@@ -70,8 +65,8 @@ void Label::paintEvent(QPaintEvent *)
     // Painted here rather than by QLabel, so that the text colour needs no palette of its own:
     // a window's worth of labels costs less to create.
     QPainter painter(this);
-    if (back_)
-        painter.fillRect(rect(), toQColor(*back_));
+    if (const auto back = back_.colour())
+        painter.fillRect(rect(), toQColor(*back));
     if (border_) {
         painter.setPen(QColor(Qt::black));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -19,7 +19,7 @@ public:
 
     void setBackColour(ColourValue value);
     // The stored back colour; a transparent label reports none.
-    std::optional<ColourValue> backColour() const { return back_; }
+    std::optional<ColourValue> backColour() const { return back_.colour(); }
     void setForeColour(ColourValue value);
     ColourValue foreColour() const { return fore_; }
     void setBorder(bool single);
@@ -36,11 +36,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    std::optional<ColourValue> back_;
+    ColourState back_;
     ColourValue fore_ = system::buttonText;
     bool border_ = false;
     bool pressed_ = false;
-    StateText stateText_ = nullptr;
 };
 
 // A transparent label as designed: its text, font, colour and alignment.

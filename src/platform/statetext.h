@@ -12,10 +12,40 @@ namespace platform {
 // cell's state is its colour, which a screen reader cannot see.
 using StateText = QString (*)(ColourValue);
 
-// Describes `control` in the state `back`; without a state text or a back colour, not at all.
-inline void describeState(QWidget *control, StateText stateText, std::optional<ColourValue> back)
-{
-    control->setAccessibleDescription(stateText && back ? stateText(*back) : QString());
-}
+// A control's back colour, which is its state, kept in words as the control's accessible
+// description once it has words for its states.
+class ColourState {
+public:
+    explicit ColourState(std::optional<ColourValue> back = std::nullopt)
+        : back_(back)
+    {}
+
+    std::optional<ColourValue> colour() const { return back_; }
+    // Gives `control` the colour `value`; false if it had it already.
+    bool change(QWidget *control, ColourValue value)
+    {
+        if (back_ == value)
+            return false;
+        back_ = value;
+        describe(control);
+        return true;
+    }
+    // Takes `words` for the states, and describes `control` with them.
+    void setWords(QWidget *control, StateText words)
+    {
+        words_ = words;
+        describe(control);
+    }
+
+private:
+    void describe(QWidget *control) const
+    {
+        if (words_)
+            control->setAccessibleDescription(back_ ? words_(*back_) : QString());
+    }
+
+    std::optional<ColourValue> back_;
+    StateText words_ = nullptr;
+};
 
 } // namespace platform

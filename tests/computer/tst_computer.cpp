@@ -13,15 +13,10 @@
 
 namespace {
 
-const QList<int> playerFleet = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-const QList<int> computerFleet = {91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 81, 82};
-
 frmgioco &gameAfterPlayerMiss()
 {
-    frmgioco &gioco = frmgioco::get();
-    gioco.showForm();
-    support::startGame(playerFleet, computerFleet);
-    support::click(gioco.cmdat[50]);
+    frmgioco &gioco = support::startedGame();
+    support::click(gioco.cmdat[51]);
     return gioco;
 }
 
@@ -115,7 +110,7 @@ private slots:
         QCOMPARE(gioco.lblmessdi->text(), QStringLiteral("Colpito!"));
         QCOMPARE(gioco.lblnu->text(), QStringLiteral("11"));
         QCOMPARE(gioco.colpicomputer, 1);
-        support::click(gioco.cmdat[51]);
+        support::click(gioco.cmdat[52]);
         // Cells already fired at, hit or missed, are drawn again until a fresh one comes.
         support::script().queueCells({3, 50, 3, 4});
         gioco.cmddi[50]->setBackColour(colours::miss);
@@ -164,14 +159,7 @@ private slots:
 
     void twelfthHitLosesTheGame()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        for (int shot = 0; shot < 12; ++shot) {
-            support::click(gioco.cmdat[20 + shot]);
-            support::script().queueCells({playerFleet[shot]});
-            QVERIFY(support::computerTurn());
-        }
+        frmgioco &gioco = support::lostGame();
         QCOMPARE(gioco.colpicomputer, 12);
         QCOMPARE(gioco.lblnu->text(), QStringLiteral("0"));
         QVERIFY(gioco.lblaiuto->text().isEmpty());

@@ -52,6 +52,7 @@ private:
 
 class PlatformTest : public QObject {
     Q_OBJECT
+    bool framed = false; // whether the window system has framed the windows, to the tests
 
 private slots:
     void init()
@@ -132,12 +133,39 @@ private slots:
         QCOMPARE(FormRegistry::instance().loaded().size(), 0);
     }
 
-    void windowCentresOnCreationOnlyByItsOuterSize()
+    // A window centres by its outer size: with the frame it has when it is placed, or with the
+    // last frame seen round a window of its kind, and once more when the window system frames
+    // it differently. Shown again, it stays where it was put.
+    void windowsCentreByTheirOuterSize_data()
     {
-        frmprova &window = frmprova::get();
-        window.showForm();
+        QTest::addColumn<bool>("framedWhenPlaced");
+        QTest::addColumn<bool>("seenBefore");
+        QTest::newRow("framed when placed") << true << false;
+        QTest::newRow("framed once shown") << false << false;
+        QTest::newRow("framed as the last one") << false << true;
+    }
+    void windowsCentreByTheirOuterSize()
+    {
+        QFETCH(bool, framedWhenPlaced);
+        QFETCH(bool, seenBefore);
+        const QMargins frame(4, 30, 4, 4);
+        setFrameSource([this, frame](const QWidget *) { return framed ? frame : QMargins(); });
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        QCOMPARE(window.frameGeometry().topLeft(), centred(screen, window.frameGeometry().size()));
+        if (seenBefore) {
+            framed = false;
+            frmprova::get();
+            framed = true;
+            frmprova::get().showForm();
+            frmprova::unloadForm();
+        }
+        framed = framedWhenPlaced;
+        frmprova &window = frmprova::get();
+        const QPoint byOuterSize = centred(screen, window.size().grownBy(frame));
+        QCOMPARE(window.pos(),
+                 framedWhenPlaced || seenBefore ? byOuterSize : centred(screen, window.size()));
+        framed = true;
+        window.showForm();
+        QCOMPARE(window.pos(), byOuterSize);
         window.move(5, 7);
         window.hide();
         window.showForm();

@@ -134,21 +134,19 @@ private slots:
         frmgioco &gioco = frmgioco::get();
         QCOMPARE(gioco.pct->picture(), pictures::picture(Id::hitSymbol));
         QCOMPARE(gioco.pct2->picture(), pictures::picture(Id::missSymbol));
-        gioco.showForm();
-        support::startGame({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
-                           {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24});
-        support::click(gioco.cmdat[13]);
+        support::startedGame();
+        support::click(gioco.cmdat[14]);
         support::script().queueCells({50});
         QVERIFY(support::computerTurn());
         support::click(gioco.cmdat[90]);
         support::script().queueCells({1});
         QVERIFY(support::computerTurn());
-        QCOMPARE(gioco.cmdat[13]->picture(), gioco.pct->picture());
+        QCOMPARE(gioco.cmdat[14]->picture(), gioco.pct->picture());
         QCOMPARE(gioco.cmdat[90]->picture(), gioco.pct2->picture());
         QCOMPARE(gioco.cmddi[1]->picture(), gioco.pct->picture());
         QCOMPARE(gioco.cmddi[50]->picture(), gioco.pct2->picture());
         // And what a cell shows is that picture over the marking's colour.
-        const QImage cell = gioco.cmdat[13]->grab().toImage();
+        const QImage cell = gioco.cmdat[14]->grab().toImage();
         const QImage symbol = gioco.pct->picture().pixmap(QSize(32, 32), 1.0).toImage();
         const QPoint centre = cell.rect().center();
         QCOMPARE(cell.pixelColor(centre), QColor(symbol.pixel(QPoint(16, 16))).toRgb());

@@ -34,11 +34,6 @@ QSize screenSize()
     return QGuiApplication::primaryScreen()->geometry().size();
 }
 
-template <class Window> bool isCentred(const Window &window)
-{
-    return window.pos() == platform::centred(screenSize(), window.frameGeometry().size());
-}
-
 template <class Window> bool isOpen()
 {
     return Window::isLoaded() && Window::get().isVisible();
@@ -55,38 +50,6 @@ public:
         return false;
     }
 };
-
-const QList<int> playerFleet = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-const QList<int> computerFleet = {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
-
-// A game that the player has just won.
-frmgioco &wonGame()
-{
-    frmgioco &gioco = frmgioco::get();
-    gioco.showForm();
-    support::startGame(playerFleet, computerFleet);
-    for (const int cell : computerFleet) {
-        support::click(gioco.cmdat[cell]);
-        if (gioco.tempo->isActive()) {
-            support::script().queueCells({cell + 40});
-            support::computerTurn();
-        }
-    }
-    return gioco;
-}
-
-frmgioco &lostGame()
-{
-    frmgioco &gioco = frmgioco::get();
-    gioco.showForm();
-    support::startGame(playerFleet, computerFleet);
-    for (const int cell : playerFleet) {
-        support::click(gioco.cmdat[cell + 40]);
-        support::script().queueCells({cell});
-        support::computerTurn();
-    }
-    return gioco;
-}
 
 } // namespace
 
@@ -149,6 +112,15 @@ private slots:
         QCOMPARE(support::record().endRequests, 0);
     }
 
+    // The timer itself, at a short interval: its ticks bring the main window.
+    void theSplashTimerHandsOver()
+    {
+        frminizio::get().tempo->setInterval(1);
+        frminizio::get().showForm();
+        QTRY_VERIFY(isOpen<frmgioco>());
+        QVERIFY(!frminizio::isLoaded());
+    }
+
     void closingTheSplashEndsTheProgram()
     {
         frminizio &inizio = frminizio::get();
@@ -165,10 +137,10 @@ private slots:
 
     void endOfGameWindowsAsDesigned()
     {
-        wonGame();
+        support::wonGame();
         QVERIFY(isOpen<frmvinto>());
         frmvinto &vinto = frmvinto::get();
-        QVERIFY(isCentred(vinto));
+        QVERIFY(support::isCentred(vinto));
         QCOMPARE(vinto.windowTitle(), QStringLiteral("Hai vinto!"));
         QCOMPARE(vinto.size(), platform::twipsSize(6615, 3150));
         QCOMPARE(vinto.client()->backColour(), colours::lightOrange);
@@ -189,10 +161,10 @@ private slots:
         support::releaseAll();
         support::freshStart();
 
-        lostGame();
+        support::lostGame();
         QVERIFY(isOpen<frmperso>());
         frmperso &perso = frmperso::get();
-        QVERIFY(isCentred(perso));
+        QVERIFY(support::isCentred(perso));
         QCOMPARE(perso.windowTitle(), QStringLiteral("Hai perso!"));
         QCOMPARE(perso.size(), platform::twipsSize(8220, 2925));
         QCOMPARE(perso.lblmess->text(), QStringLiteral("Peccato, hai perso!"));
@@ -215,7 +187,7 @@ private slots:
     {
         QFETCH(bool, won);
         QFETCH(bool, byEsc);
-        won ? wonGame() : lostGame();
+        won ? support::wonGame() : support::lostGame();
         QDialog *window = won ? static_cast<QDialog *>(&frmvinto::get()) : &frmperso::get();
         QPushButton *no = won ? frmvinto::get().cmdno : frmperso::get().cmdno;
         if (byEsc)
@@ -231,7 +203,7 @@ private slots:
 
     void yesStartsOverFromAFreshMainWindow()
     {
-        frmgioco &old = wonGame();
+        frmgioco &old = support::wonGame();
         QPointer<frmgioco> oldWindow = &old;
         support::key(&frmgioco::get(), Qt::Key_F4);
         QVERIFY(isOpen<frmistruzioni>());
@@ -245,7 +217,7 @@ private slots:
         frmgioco &gioco = frmgioco::get();
         QVERIFY(&gioco != oldWindow.data());
         QVERIFY(gioco.isVisible());
-        QVERIFY(isCentred(gioco));
+        QVERIFY(support::isCentred(gioco));
         QCOMPARE(gioco.lblaiuto->text(), texts::aiutoNoFleet);
         QCOMPARE(support::cellsColoured(gioco.cmdat, colours::untouched).size(), 100);
         QCOMPARE(support::cellsColoured(gioco.cmddi, colours::untouched).size(), 100);
@@ -260,7 +232,7 @@ private slots:
         support::key(&gioco, Qt::Key_F1);
         QVERIFY(support::cellsColoured(frmimposta::get().lblimp, colours::ship).isEmpty());
         const QList<int> secondFleet = {41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52};
-        support::startGame(playerFleet, secondFleet);
+        support::startGame(support::playerFleet, secondFleet);
         QCOMPARE(gioco.lblaiuto->text(), texts::aiutoYourTurn);
         support::click(gioco.cmdat[21]);
         QCOMPARE(gioco.cmdat[21]->backColour(), colours::miss);
@@ -268,7 +240,7 @@ private slots:
 
     void yesWithTheGoodbyeWindowOpenDoesNotBeepAgain()
     {
-        lostGame();
+        support::lostGame();
         support::key(&frmgioco::get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(support::record().beeps, 1);
         support::click(frmperso::get().cmdsi);
@@ -279,7 +251,7 @@ private slots:
 
     void endOfGameCloseBoxLeavesTheGameOver()
     {
-        wonGame();
+        support::wonGame();
         frmvinto::get().close();
         QVERIFY(!frmvinto::isLoaded());
         support::settle();
@@ -298,7 +270,7 @@ private slots:
         support::key(&frmgioco::get(), Qt::Key_Q, Qt::ControlModifier);
         frmscelta &scelta = frmscelta::get();
         QVERIFY(scelta.isVisible());
-        QVERIFY(isCentred(scelta));
+        QVERIFY(support::isCentred(scelta));
         QCOMPARE(scelta.windowTitle(), QStringLiteral("Arrivederci"));
         QCOMPARE(scelta.size(), platform::twipsSize(3270, 1590));
         QCOMPARE(scelta.Label1->text(), QStringLiteral("Alla prossima !"));
@@ -311,10 +283,8 @@ private slots:
 
     void exitLeavesTheGameRunningBehindTheGoodbyeWindow()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        support::click(gioco.cmdat[21]);
+        frmgioco &gioco = support::startedGame();
+        support::click(gioco.cmdat[5]);
         QVERIFY(gioco.tempo->isActive());
         support::key(&gioco, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(support::record().beeps, 1);
@@ -328,8 +298,8 @@ private slots:
         QVERIFY(gioco.tempo->isActive());
         support::script().queueCells({50});
         QVERIFY(support::computerTurn());
-        support::click(gioco.cmdat[22]);
-        QCOMPARE(gioco.cmdat[22]->backColour(), colours::hit);
+        support::click(gioco.cmdat[14]);
+        QCOMPARE(gioco.cmdat[14]->backColour(), colours::hit);
         // Its close box returns to the game as it was.
         frmscelta::get().close();
         support::settle();
@@ -342,7 +312,7 @@ private slots:
     {
         frmgioco &gioco = frmgioco::get();
         gioco.showForm();
-        support::placeFleet(playerFleet);
+        support::placeFleet(support::playerFleet);
         support::key(&gioco, Qt::Key_Q, Qt::ControlModifier);
         support::click(frmscelta::get().cmdok);
         QCOMPARE(support::record().endRequests, 1);
@@ -377,7 +347,7 @@ private slots:
         support::key(&gioco, Qt::Key_F4);
         frmistruzioni &hub = frmistruzioni::get();
         QVERIFY(hub.isVisible());
-        QVERIFY(isCentred(hub));
+        QVERIFY(support::isCentred(hub));
         QCOMPARE(hub.windowTitle(), QStringLiteral("Istruzioni"));
         QCOMPARE(hub.size(), platform::twipsSize(6510, 5310));
         QCOMPARE(hub.cmdcaratteristiche->text(), QStringLiteral("&Caratteristiche del gioco"));
@@ -433,7 +403,7 @@ private slots:
         QDialog *pageWindow = openPage();
         QVERIFY(!frmistruzioni::isLoaded());
         QVERIFY(pageWindow->isVisible());
-        QVERIFY(isCentred(*pageWindow));
+        QVERIFY(support::isCentred(*pageWindow));
         QCOMPARE(pageWindow->size(), platform::twipsSize(6510, 5310));
         auto *ok = static_cast<platform::GraphicButton *>(pageWindow->focusWidget());
         QCOMPARE(ok->text(), QStringLiteral("&OK"));
@@ -442,7 +412,7 @@ private slots:
         // Enter presses the button that has the focus, OK: a fresh hub comes back, centred.
         support::key(ok, Qt::Key_Return);
         QVERIFY(isOpen<frmistruzioni>());
-        QVERIFY(isCentred(frmistruzioni::get()));
+        QVERIFY(support::isCentred(frmistruzioni::get()));
         QVERIFY(!pageWindow->isVisible());
         support::settle();
         // Its close box, though, brings nothing back.
@@ -516,7 +486,7 @@ private slots:
         support::key(&gioco, Qt::Key_F5);
         frminfo &info = frminfo::get();
         QVERIFY(info.isVisible());
-        QVERIFY(isCentred(info));
+        QVERIFY(support::isCentred(info));
         QCOMPARE(info.windowTitle(), QStringLiteral("Informazioni"));
         QCOMPARE(info.size(), platform::twipsSize(6030, 3030));
         QCOMPARE(info.Label5->text(), QStringLiteral("1.0"));
@@ -555,10 +525,8 @@ private slots:
 
     void helpKeysWorkWhileTheComputerIsToPlay()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame(playerFleet, computerFleet);
-        support::click(gioco.cmdat[50]);
+        frmgioco &gioco = support::startedGame();
+        support::click(gioco.cmdat[51]);
         QVERIFY(gioco.tempo->isActive());
         support::key(&gioco, Qt::Key_F4);
         support::key(&gioco, Qt::Key_F5);

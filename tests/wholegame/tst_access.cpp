@@ -1,5 +1,6 @@
-// The game for players who use a screen reader or no mouse: accessible names and states, the
-// keyboard alone from the start-up window to the end of a game, and the arrow keys in the grids.
+// The game for players who use a screen reader or no mouse: accessible names and states, what
+// the game tells as it goes, the keyboard alone from the start-up window to the end of a game,
+// and the arrow keys in the grids and on the focus sink.
 #include "computer/frmcomputer.h"
 #include "game/frmgioco.h"
 #include "placement/frmimposta.h"
@@ -18,11 +19,10 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
-
-const QList<int> computerFleet = {3, 14, 25, 36, 47, 58, 69, 70, 81, 92, 99, 100};
 
 QAccessibleInterface *accessible(QObject *object)
 {
@@ -46,24 +46,23 @@ QStringList everythingExposed(QObject *object)
     return exposed;
 }
 
+// Types keys into whatever has the focus, as the keyboard gives them.
 void keys(QWidget *widget, const QList<Qt::Key> &sequence)
 {
     for (const Qt::Key key : sequence)
         support::key(QApplication::focusWidget() ? QApplication::focusWidget() : widget, key);
 }
 
-// From the focus sink after a shot: Tab reaches cell 1, the arrows go on to `cell`.
-void fireWithKeys(frmgioco &gioco, int cell)
+// The arrow keys that lead from cell `from` to cell `to` of a grid.
+QList<Qt::Key> arrowsBetween(int from, int to)
 {
-    QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
-    keys(&gioco, {Qt::Key_Tab});
-    QCOMPARE(QApplication::focusWidget(), gioco.cmdat[1]);
-    for (int row = 0; row < (cell - 1) / 10; ++row)
-        keys(&gioco, {Qt::Key_Down});
-    for (int column = 0; column < (cell - 1) % 10; ++column)
-        keys(&gioco, {Qt::Key_Right});
-    QCOMPARE(QApplication::focusWidget(), gioco.cmdat[cell]);
-    keys(&gioco, {Qt::Key_Space});
+    QList<Qt::Key> arrows;
+    const int rows = (to - 1) / 10 - (from - 1) / 10;
+    const int columns = (to - 1) % 10 - (from - 1) % 10;
+    arrows.fill(rows > 0 ? Qt::Key_Down : Qt::Key_Up, std::abs(rows));
+    for (int i = 0; i < std::abs(columns); ++i)
+        arrows.append(columns > 0 ? Qt::Key_Right : Qt::Key_Left);
+    return arrows;
 }
 
 } // namespace
@@ -82,15 +81,15 @@ private slots:
         QCOMPARE(accessible(gioco.cmdat[1])->text(QAccessible::Name), QStringLiteral("A1"));
         QCOMPARE(accessible(gioco.cmddi[100])->text(QAccessible::Name), QStringLiteral("L10"));
         QCOMPARE(accessible(gioco.cmdat[91])->role(), QAccessible::Button);
-        support::startGame({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, computerFleet);
+        support::startGame(support::playerFleet, support::computerFleet);
         const auto state = [](QWidget *cell) {
             return accessible(cell)->text(QAccessible::Description);
         };
         QCOMPARE(state(gioco.cmddi[1]), QStringLiteral("nave"));
         QCOMPARE(state(gioco.cmddi[50]), QStringLiteral("acqua"));
-        QCOMPARE(state(gioco.cmdat[3]), QStringLiteral("non ancora colpito"));
-        support::click(gioco.cmdat[3]);
-        QCOMPARE(state(gioco.cmdat[3]), QStringLiteral("colpito"));
+        QCOMPARE(state(gioco.cmdat[5]), QStringLiteral("non ancora colpito"));
+        support::click(gioco.cmdat[5]);
+        QCOMPARE(state(gioco.cmdat[5]), QStringLiteral("colpito"));
         support::script().queueCells({1});
         QVERIFY(support::computerTurn());
         QCOMPARE(state(gioco.cmddi[1]), QStringLiteral("nave colpita"));
@@ -101,30 +100,44 @@ private slots:
         QCOMPARE(state(gioco.cmddi[50]), QStringLiteral("acqua colpita"));
         // A restart tells the cleared state again.
         support::key(&gioco, Qt::Key_F3);
-        QCOMPARE(state(gioco.cmdat[3]), QStringLiteral("non ancora colpito"));
+        QCOMPARE(state(gioco.cmdat[5]), QStringLiteral("non ancora colpito"));
         QCOMPARE(state(gioco.cmddi[1]), QStringLiteral("acqua"));
     }
 
-    void attackGridRevealsNoShip()
+    // Nothing that assistive technology can read tells where the computer's ships lie before
+    // they are fired at: not the attack cells, nor what the game tells, nor the hidden window.
+    void nothingRevealsTheComputersFleet()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, computerFleet);
-        // A cell over a ship and one over water, in the same row, look the same to a reader.
-        QVERIFY(gioco.cmdat[3]->shipFlag && !gioco.cmdat[4]->shipFlag);
-        QStringList overShip = everythingExposed(gioco.cmdat[3]);
-        QStringList overWater = everythingExposed(gioco.cmdat[4]);
-        overShip.removeFirst(); // the names differ: C1 and D1
-        overWater.removeFirst();
-        QCOMPARE(overShip, overWater);
-        // Nor does the hidden window of the computer's fleet show to assistive technology.
-        QAccessibleInterface *application = accessible(qApp);
-        for (int i = 0; i < application->childCount(); ++i) {
-            QAccessibleInterface *window = application->child(i);
-            QVERIFY(window->object() != &frmcomputer::get());
+        const QList<int> otherFleet = support::cellsOtherThan(support::computerFleet).mid(0, 12);
+        // A shot that misses either fleet, answered by the computer.
+        const int water = support::cellsOtherThan(support::computerFleet + otherFleet).first();
+        QList<QStringList> exposures;
+        for (const QList<int> &fleet : {support::computerFleet, otherFleet}) {
+            support::releaseAll();
+            support::freshStart();
+            frmgioco &gioco = frmgioco::get();
+            QSignalSpy told(gioco.announcer, &platform::Announcer::announced);
+            gioco.announcer->settle->setInterval(0);
+            support::startedGame(support::playerFleet, fleet);
+            QTRY_VERIFY(!gioco.announcer->settle->isActive());
+            support::click(gioco.cmdat[water]);
+            support::script().queueCells({50});
+            QVERIFY(support::computerTurn());
+            QStringList exposure;
+            for (int i = 1; i <= 100; ++i)
+                exposure += everythingExposed(gioco.cmdat[i]);
+            exposure += everythingExposed(gioco.announcer) + everythingExposed(gioco.pctfocus);
+            for (const auto &announcement : told)
+                exposure += announcement.first().toString();
+            exposures.append(exposure);
+            QAccessibleInterface *application = accessible(qApp);
+            for (int i = 0; i < application->childCount(); ++i)
+                QVERIFY(application->child(i)->object() != &frmcomputer::get());
+            for (const auto *cell : frmcomputer::get().lblcomp)
+                QVERIFY(cell->accessibleName().isEmpty() &&
+                        cell->accessibleDescription().isEmpty());
         }
-        for (const auto *cell : frmcomputer::get().lblcomp)
-            QVERIFY(cell->accessibleName().isEmpty() && cell->accessibleDescription().isEmpty());
+        QCOMPARE(exposures[0], exposures[1]);
     }
 
     void labelsExposeTheirTexts()
@@ -135,11 +148,15 @@ private slots:
         QCOMPARE(accessible(gioco.lblaiuto)->text(QAccessible::Name), texts::aiutoFleetReady);
         frmimposta &imposta = frmimposta::get();
         QCOMPARE(accessible(imposta.lblcom)->text(QAccessible::Name), texts::placementDone);
+        QCOMPARE(accessible(imposta.lblcom)->role(), QAccessible::StaticText);
+        // The cells of the placement grid are pressed as buttons are, and say so.
+        QCOMPARE(accessible(imposta.lblimp[12])->role(), QAccessible::Button);
         QCOMPARE(accessible(imposta.lblimp[12])->text(QAccessible::Name), QStringLiteral("B2"));
         QCOMPARE(accessible(imposta.lblimp[12])->text(QAccessible::Description),
                  QStringLiteral("nave"));
         QCOMPARE(accessible(imposta.lblimp[1])->text(QAccessible::Description),
                  QStringLiteral("acqua"));
+        QCOMPARE(accessible(gioco.announcer)->role(), QAccessible::Notification);
     }
 
     void everyControlThatTakesTheFocusHasAName()
@@ -189,20 +206,60 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, to);
         QCOMPARE(platform::GridNavigation::neighbour(from, key), to);
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        support::startGame({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, computerFleet);
-        for (const bool attack : {true, false}) {
-            QWidget *start = attack ? static_cast<QWidget *>(gioco.cmdat[from]) : gioco.cmddi[from];
-            QWidget *end = attack ? static_cast<QWidget *>(gioco.cmdat[to]) : gioco.cmddi[to];
-            start->setFocus();
-            support::key(start, Qt::Key(key));
-            QCOMPARE(QApplication::focusWidget(), end);
+        frmgioco &gioco = support::startedGame();
+        frmimposta &imposta = frmimposta::get();
+        imposta.showForm();
+        const QList<QList<QWidget *>> grids = {platform::cellList(gioco.cmdat),
+                                               platform::cellList(gioco.cmddi),
+                                               platform::cellList(imposta.lblimp)};
+        for (const auto &grid : grids) {
+            grid[from - 1]->setFocus();
+            support::key(grid[from - 1], Qt::Key(key));
+            QCOMPARE(QApplication::focusWidget(), grid[to - 1]);
         }
-        // The arrows move the focus only: nothing was fired.
+        // The arrows move the focus only: nothing was fired or placed.
         QCOMPARE(gioco.lblaiuto->text(), texts::aiutoYourTurn);
+        QCOMPARE(support::cellsColoured(imposta.lblimp, colours::ship), support::playerFleet);
     }
 
+    // After a click on a cell, which sends the focus to the sink, the arrows go on from that
+    // cell in its grid; before any, they enter the attack grid at A1.
+    void arrowsOnTheFocusSinkGoOnFromTheLastCell_data()
+    {
+        QTest::addColumn<bool>("attack");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("right after E5") << true << 45 << int(Qt::Key_Right) << 46;
+        QTest::newRow("down after L10") << true << 100 << int(Qt::Key_Down) << 10;
+        QTest::newRow("left after D4 of the defence") << false << 34 << int(Qt::Key_Left) << 33;
+        QTest::newRow("up before any click") << true << 0 << int(Qt::Key_Up) << 1;
+    }
+    void arrowsOnTheFocusSinkGoOnFromTheLastCell()
+    {
+        QFETCH(bool, attack);
+        QFETCH(int, clicked);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        frmgioco &gioco = support::startedGame();
+        const auto cell = [&](int index) -> QWidget * {
+            return attack ? static_cast<QWidget *>(gioco.cmdat[index]) : gioco.cmddi[index];
+        };
+        gioco.pctfocus->setFocus();
+        if (clicked)
+            support::click(cell(clicked));
+        QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
+        support::key(gioco.pctfocus, Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), cell(to));
+        // The sink keeps every other key: Tab still leads to A1.
+        gioco.pctfocus->setFocus();
+        support::key(gioco.pctfocus, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), gioco.cmdat[1]);
+    }
+
+    // A whole game with keys only, from the start-up window to "Sì": the fleet placed cell by
+    // cell, every shot fired from the focus sink with the arrows and Space, and every step told
+    // to the screen reader in the program's own words.
     void aWholeGameWithTheKeyboardOnly()
     {
         frminizio &splash = frminizio::get();
@@ -211,32 +268,64 @@ private slots:
             splash.tempoTimer();
         frmgioco &gioco = frmgioco::get();
         QVERIFY(gioco.isVisible());
+        QSignalSpy told(gioco.announcer, &platform::Announcer::announced);
+        const auto lastTold = [&told] {
+            return told.isEmpty() ? QString() : told.last()[0].toString();
+        };
+        gioco.announcer->settle->setInterval(0);
         QApplication::setActiveWindow(&gioco);
         gioco.pctfocus->setFocus();
         keys(&gioco, {Qt::Key_F1});
         frmimposta &imposta = frmimposta::get();
         QVERIFY(imposta.isVisible());
+        QSignalSpy placed(imposta.announcer, &platform::Announcer::announced);
         QApplication::setActiveWindow(&imposta);
         QCOMPARE(QApplication::focusWidget(), imposta.cmdcasuale);
-        support::script().queueCells({91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 90, 80});
-        keys(&imposta, {Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
-        QCOMPARE(QApplication::focusWidget(), imposta.cmdok);
+        // Past the buttons, the grid: the first row and A2, B2, by Space and the arrows.
+        keys(&imposta, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}); // OK is not yet enabled
+        for (int cell = 1; cell <= 12; ++cell) {
+            QCOMPARE(QApplication::focusWidget(), imposta.lblimp[cell]);
+            keys(&imposta, {Qt::Key_Space});
+            QCOMPARE(placed.size(), cell);
+            QCOMPARE(placed.last().first().toString(),
+                     texts::placementReport(cell, QStringLiteral("nave"), imposta.lblcom->text()));
+            keys(&imposta, arrowsBetween(cell, cell + 1));
+        }
+        QCOMPARE(imposta.lblcom->text(), texts::placementDone);
         keys(&imposta, {Qt::Key_Return});
         QVERIFY(!imposta.isVisible());
+        QTRY_COMPARE(lastTold(), texts::aiutoFleetReady);
         QApplication::setActiveWindow(&gioco);
-        support::script().queueCells(computerFleet);
+        support::script().queueCells(support::computerFleet);
         keys(&gioco, {Qt::Key_F2});
-        QCOMPARE(gioco.lblaiuto->text(), texts::aiutoYourTurn);
+        QTRY_COMPARE(lastTold(), texts::aiutoYourTurn);
+        QCOMPARE(support::cellsColoured(gioco.cmddi, colours::ownShip), support::playerFleet);
 
-        // The player fires at the computer's ships one after the other; the computer misses.
+        // The player sinks the computer's ships one after the other, the computer misses.
+        const QList<int> water = support::cellsOtherThan(support::playerFleet);
+        int from = 1;
+        keys(&gioco, {Qt::Key_Tab});
         for (int shot = 0; shot < 12; ++shot) {
-            fireWithKeys(gioco, computerFleet[shot]);
-            QCOMPARE(gioco.cmdat[computerFleet[shot]]->backColour(), colours::hit);
-            if (shot < 11) {
-                support::script().queueCells({shot + 1});
+            const int target = support::computerFleet[shot];
+            keys(&gioco, arrowsBetween(from, target));
+            QCOMPARE(QApplication::focusWidget(), gioco.cmdat[target]);
+            keys(&gioco, {Qt::Key_Space});
+            QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
+            QCOMPARE(gioco.cmdat[target]->backColour(), colours::hit);
+            const bool last = shot == 11;
+            QCOMPARE(lastTold(), texts::shotReport(QStringLiteral("Attacco"), target,
+                                                   QStringLiteral("Colpito!"),
+                                                   last ? QString() : texts::aiutoWait));
+            if (!last) {
+                support::script().queueCells({water[shot]});
                 QVERIFY(support::computerTurn());
+                QCOMPARE(lastTold(),
+                         texts::shotReport(QStringLiteral("Difesa"), water[shot],
+                                           QStringLiteral("Acqua..."), texts::aiutoYourTurn));
             }
+            from = target;
         }
+        QCOMPARE(told.size(), 2 + 12 + 11);
         QVERIFY(frmvinto::isLoaded() && frmvinto::get().isVisible());
         // Enter on "Sì", which has the focus, starts over.
         QApplication::setActiveWindow(&frmvinto::get());
@@ -245,6 +334,26 @@ private slots:
         QVERIFY(!frmvinto::isLoaded());
         QCOMPARE(frmgioco::get().lblaiuto->text(), texts::aiutoNoFleet);
         QCOMPARE(support::record().endRequests, 0);
+    }
+
+    // The computer's winning shot is told without a turn to follow; the placement window tells
+    // its counter whichever button changed it.
+    void theLostGameAndThePlacementButtonsAreTold()
+    {
+        frmgioco &gioco = support::lostGame();
+        QCOMPARE(gioco.announcer->accessibleName(),
+                 texts::shotReport(QStringLiteral("Difesa"), 12, QStringLiteral("Colpito!"), {}));
+        support::releaseAll();
+        support::freshStart();
+        frmgioco::get().showForm();
+        support::key(&frmgioco::get(), Qt::Key_F1);
+        frmimposta &imposta = frmimposta::get();
+        QSignalSpy placed(imposta.announcer, &platform::Announcer::announced);
+        support::click(imposta.cmdcasuale);
+        support::click(imposta.cmdcancella);
+        QCOMPARE(placed.size(), 2);
+        QCOMPARE(placed[0].first().toString(), texts::placementDone);
+        QCOMPARE(placed[1].first().toString(), texts::placementCounter(12));
     }
 };
 

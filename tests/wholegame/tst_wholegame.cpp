@@ -13,8 +13,6 @@
 
 namespace {
 
-const QList<int> computerFleet = {2, 13, 24, 35, 46, 57, 68, 79, 80, 91, 100, 1};
-
 // A random placement of the player's fleet: draws for "Casuale" come from the script.
 QList<int> placeAtRandom(const QList<int> &cells)
 {
@@ -43,7 +41,7 @@ private slots:
         gioco.showForm();
         const QList<int> mine = placeAtRandom({11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
         QCOMPARE(gioco.lblaiuto->text(), texts::aiutoFleetReady);
-        support::script().queueCells(computerFleet);
+        support::script().queueCells(support::computerFleet);
         support::key(&gioco, Qt::Key_F2);
         QCOMPARE(support::cellsColoured(gioco.cmddi, colours::ownShip), mine);
 
@@ -74,11 +72,9 @@ private slots:
 
     void computerWins()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
         const QList<int> mine = {5, 6, 7, 8, 45, 46, 47, 48, 85, 86, 87, 88};
-        support::startGame(mine, computerFleet);
-        const QList<int> water = support::cellsOtherThan(computerFleet);
+        frmgioco &gioco = support::startedGame(mine);
+        const QList<int> water = support::cellsOtherThan(support::computerFleet);
         for (int shot = 0; shot < 12; ++shot) {
             support::click(gioco.cmdat[water[shot]]);
             QCOMPARE(gioco.lblmessat->text(), QStringLiteral("Acqua ..."));
@@ -101,9 +97,9 @@ private slots:
         frmgioco &gioco = frmgioco::get();
         gioco.showForm();
         placeAtRandom({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-        support::script().queueCells(computerFleet);
+        support::script().queueCells(support::computerFleet);
         support::key(&gioco, Qt::Key_F2);
-        support::click(gioco.cmdat[2]);
+        support::click(gioco.cmdat[5]);
         QCOMPARE(gioco.colpiutente, 1);
         support::key(&gioco, Qt::Key_F3);
 
