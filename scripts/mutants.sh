@@ -1,0 +1,437 @@
+#!/usr/bin/env bash
+# Planted faults: applies each fault of scripts/mutants.txt in turn to the source of this
+# checkout, rebuilds in build-mutants/, runs the tests, puts the source back byte for byte, and
+# prints whether a test caught the fault. Ends with "caught N of M"; exits 0 only if every
+# selected fault was caught. Run on demand, not in CI; see the README for how long it takes.
+#
+#   scripts/mutants.sh                  every fault
+#   scripts/mutants.sh 3 7-9            faults 3, 7, 8 and 9 (numbered as --list shows them)
+#   scripts/mutants.sh -m frminizio     faults whose file, kind or description match (grep -Ei)
+#   scripts/mutants.sh --list           numbers every fault and checks that each still applies
+#
+# Exit status: 0 every selected fault caught; 1 some not caught; 2 misuse, a malformed list, or
+# a build or test run that fails before any fault is planted; 3 a file could not be restored.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
+list="$root/scripts/mutants.txt"
+build="$root/build-mutants"
+state="$build/mutants"
+# Everything but the memory soak (minutes) and the validators of the installed files, which
+# test no game logic. The explorer, the slowest of the rest, runs last on its own.
+quick_tests=(-E '^(soak|installed_files|explorer)$')
+explorer_tests=(-R '^explorer$')
+test_limit=300
+build_limit=1800
+jobs=2
+
+usage() {
+    sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "${BASH_SOURCE[0]}"
+    cat <<EOF
+Options:
+  -f, --faults FILE     read the faults from FILE instead of scripts/mutants.txt; the files it
+                        names are still files of this checkout
+  -m, --match PATTERN   only the faults whose file, kind or description match PATTERN
+  -l, --list            list the faults with their numbers and check each against the source;
+                        builds and runs nothing, exits 1 if any entry is stale
+  -t, --timeout SECS    time allowed for the tests of one fault (default $test_limit); a run
+                        that takes longer counts as caught, and says so
+  -h, --help            this text
+EOF
+}
+
+die() {
+    echo "mutants.sh: $*" >&2
+    exit 2
+}
+
+# ---------------------------------------------------------------------------------------------
+# The list
+
+f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=()
+
+parse_list() {
+    [ -f "$list" ] || die "no list of faults at $list"
+    local number=0 line key value block_start=0
+    local file= kind= what= from= to= have_to=0
+    finish_block() {
+        ((block_start)) || return 0
+        local where="$list:$block_start"
+        [ -n "$file" ] || die "$where: the fault has no 'file:'"
+        [ -n "$what" ] || die "$where: the fault has no 'what:'"
+        [ -n "$kind" ] || die "$where: the fault has no 'kind:'"
+        [ -n "$from" ] || die "$where: the fault has no 'from:' text"
+        ((have_to)) || die "$where: the fault has no 'to:' (write 'to:' alone to delete the text)"
+        [ "$from" != "$to" ] || die "$where: 'from:' and 'to:' are the same"
+        f_file+=("$file") f_kind+=("$kind") f_what+=("$what")
+        f_from+=("$from") f_to+=("$to") f_line+=("$block_start")
+        file= kind= what= from= to= have_to=0 block_start=0
+    }
+    while IFS= read -r line || [ -n "$line" ]; do
+        number=$((number + 1))
+        if [[ -z "${line//[[:space:]]/}" ]]; then
+            finish_block
+            continue
+        fi
+        [[ "$line" == \#* ]] && continue
+        [[ "$line" == *:* ]] || die "$list:$number: expected 'key: value', got: $line"
+        key=${line%%:*}
+        value=${line#*:}
+        value=${value# }
+        ((block_start)) || block_start=$number
+        case "$key" in
+        file) file=$value ;;
+        kind) kind=$value ;;
+        what) what=$value ;;
+        from) from=$value ;;
+        to) to=$value have_to=1 ;;
+        *) die "$list:$number: unknown key '$key' (file, kind, what, from, to)" ;;
+        esac
+    done <"$list"
+    finish_block
+    ((${#f_file[@]})) || die "$list lists no faults"
+}
+
+# How often `from` occurs in `file` (non-overlapping, within lines).
+occurrences() {
+    MUT_FROM=$1 awk '
+        BEGIN { from = ENVIRON["MUT_FROM"]; n = 0 }
+        { s = $0; while ((i = index(s, from)) > 0) { n++; s = substr(s, i + length(from)) } }
+        END { print n }' "$2"
+}
+
+# Why fault i cannot be applied to the source as it stands, or nothing if it can.
+stale_reason() {
+    local i=$1 file=${f_file[$1]} path
+    case "$file" in
+    /* | ../* | */../* | *"/.." | ..) echo "'$file' is not a path inside the checkout"; return ;;
+    esac
+    path="$root/$file"
+    if [ ! -f "$path" ]; then
+        echo "no file $file"
+        return
+    fi
+    if [ -L "$path" ] || [[ "$(realpath -e "$path")" != "$root/"* ]] ||
+        ! git -C "$root" ls-files --error-unmatch -- "$file" >/dev/null 2>&1; then
+        echo "$file is not a tracked file of this checkout"
+        return
+    fi
+    local count
+    count=$(occurrences "${f_from[$i]}" "$path")
+    if [ "$count" != 1 ]; then
+        echo "the 'from:' text occurs $count times in $file, not once (list line ${f_line[$i]})"
+    fi
+}
+
+# ---------------------------------------------------------------------------------------------
+# Planting and restoring, safe against interruption
+
+child=           # the process group of the build or test run under way
+mutated=         # the file that holds a fault right now, relative to $root
+original_sum=
+was_clean=0
+
+sum() { sha256sum <"$1" | cut -d' ' -f1; }
+
+restore() {
+    [ -n "$mutated" ] || return 0
+    local path="$root/$mutated"
+    cat "$state/pending.orig" >"$path"
+    if [ "$(sum "$path")" != "$original_sum" ] ||
+        { ((was_clean)) && ! git -C "$root" diff --quiet -- "$mutated"; }; then
+        echo "mutants.sh: COULD NOT RESTORE $mutated; its original is in $state/pending.orig" >&2
+        return 1
+    fi
+    rm -f "$state/pending" "$state/pending.orig"
+    mutated=
+}
+
+plant() {
+    local i=$1 file=${f_file[$1]} path="$root/${f_file[$1]}"
+    original_sum=$(sum "$path")
+    was_clean=0
+    git -C "$root" diff --quiet -- "$file" && was_clean=1
+    cp "$path" "$state/pending.orig"
+    MUT_FROM=${f_from[$i]} MUT_TO=${f_to[$i]} awk '
+        BEGIN { from = ENVIRON["MUT_FROM"]; to = ENVIRON["MUT_TO"] }
+        {
+            i = index($0, from)
+            if (i) $0 = substr($0, 1, i - 1) to substr($0, i + length(from))
+            print
+        }
+        ' "$state/pending.orig" >"$state/pending.new"
+    # Recorded before the file changes, so that a run killed outright can be undone next time.
+    printf '%s\n%s\n%s\n' "$file" "$original_sum" "$(sum "$state/pending.new")" >"$state/pending"
+    mutated=$file
+    cat "$state/pending.new" >"$path"
+    rm -f "$state/pending.new"
+}
+
+# A run killed without a chance to restore (SIGKILL, power cut) left its record: undo it.
+recover() {
+    [ -f "$state/pending" ] || return 0
+    local file sum_before sum_planted now
+    { read -r file; read -r sum_before; read -r sum_planted; } <"$state/pending"
+    now=$(sum "$root/$file")
+    if [ "$now" = "$sum_planted" ] && [ -f "$state/pending.orig" ]; then
+        echo "Restoring $file, left with a fault by an interrupted run."
+        mutated=$file original_sum=$sum_before was_clean=0
+        restore || exit 3
+    elif [ "$now" = "$sum_before" ]; then
+        rm -f "$state/pending" "$state/pending.orig"
+    else
+        die "$file has changed since an interrupted run planted a fault in it; its original is" \
+            "in $state/pending.orig. Put it back, delete $state/pending, and run again."
+    fi
+}
+
+stop_child() {
+    [ -n "$child" ] || return 0
+    kill -TERM -- "-$child" 2>/dev/null || kill -TERM "$child" 2>/dev/null || true
+    wait "$child" 2>/dev/null || true
+    child=
+}
+
+cleanup() {
+    local status=$?
+    trap - EXIT INT TERM HUP PIPE
+    stop_child
+    restore || status=3
+    exit "$status"
+}
+
+# Runs a command in its own process group, within `limit` seconds, output to `log`.
+run_limited() {
+    local limit=$1 log=$2
+    shift 2
+    timeout -k 10 "$limit" "$@" </dev/null >"$log" 2>&1 &
+    child=$!
+    local rc=0
+    wait "$child" || rc=$?
+    child=
+    return "$rc"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Building and testing
+
+configure() {
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF \
+        >"$state/configure.log" 2>&1 || die "configuring $build failed: see $state/configure.log"
+}
+
+build_now() {
+    run_limited "$build_limit" "$1" cmake --build "$build" --parallel "$jobs"
+}
+
+# Runs the tests; sets `caught_by` to the failing test and what failed in it, or empties it.
+# Returns 0 when every test passed.
+test_now() {
+    local log=$1 rc phase
+    local -a selection
+    caught_by=
+    : >"$log"
+    for phase in quick explorer; do
+        if [ "$phase" = quick ]; then
+            selection=("${quick_tests[@]}")
+        else
+            selection=("${explorer_tests[@]}")
+        fi
+        rc=0
+        run_limited "$test_limit" "$log.$phase" env QT_QPA_PLATFORM=offscreen \
+            ctest --test-dir "$build" "${selection[@]}" --stop-on-failure --output-on-failure \
+            --no-tests=error ||
+            rc=$?
+        cat "$log.$phase" >>"$log"
+        rm -f "$log.$phase"
+        ((rc == 0)) && continue
+        if ((rc == 124 || rc == 137)); then
+            caught_by="no result within $test_limit s in the $phase tests: a hang, or the explorer"
+            caught_by+=" shrinking a failure"
+        else
+            caught_by=$(describe_failure "$log")
+        fi
+        return 1
+    done
+}
+
+# The first failing test in a ctest log, and the first thing it reported as failed: a Qt Test
+# function, the explorer's finding, or else the first line of the test's output.
+describe_failure() {
+    awk '
+        test == "" && match($0, /Test +#[0-9]+: [^ ]+ .*\*\*\*/) {
+            s = substr($0, RSTART, RLENGTH); sub(/^Test +#[0-9]+: /, "", s); sub(/ .*/, "", s)
+            test = s; status = $0; sub(/.*\*\*\*/, "", status); sub(/ +[0-9.]+ sec.*/, "", status)
+            next
+        }
+        test != "" && detail == "" {
+            if ($0 ~ /^(FAIL!|QFATAL) *: /) {
+                s = $0; sub(/^[A-Z!]+ *: /, "", s); sub(/\).*/, ")", s); detail = s
+            } else if ($0 ~ /^FAILED with seed [0-9]+: /) {
+                s = $0; sub(/^FAILED with /, "", s); detail = s
+            } else if (first == "" && $0 !~ /^ *$/ &&
+                       $0 !~ /^(\*\*\*\*\*|Config:|PASS|QDEBUG|QWARN|QINFO|Totals)/) {
+                first = $0
+            }
+        }
+        END {
+            if (test == "") { print "a test failed"; exit }
+            if (detail == "") detail = first
+            if (detail == "") detail = status
+            print test ": " detail
+        }' "$1"
+}
+
+# ---------------------------------------------------------------------------------------------
+# The command line
+
+pattern=
+list_only=0
+numbers=()
+while (($#)); do
+    case "$1" in
+    -h | --help) usage; exit 0 ;;
+    -l | --list) list_only=1 ;;
+    -f | --faults)
+        (($# >= 2)) || die "$1 needs a file"
+        list=$(realpath -e -- "$2" 2>/dev/null) || die "no such file: $2"
+        shift
+        ;;
+    -m | --match)
+        (($# >= 2)) || die "$1 needs a pattern"
+        pattern=$2
+        shift
+        ;;
+    -t | --timeout)
+        (($# >= 2)) && [[ "$2" =~ ^[1-9][0-9]*$ ]] || die "$1 needs a number of seconds"
+        test_limit=$2
+        shift
+        ;;
+    -*) die "unknown option $1 (see --help)" ;;
+    *)
+        [[ "$1" =~ ^[1-9][0-9]*(-[1-9][0-9]*)?$ ]] || die "not a fault number or range: $1"
+        numbers+=("$1")
+        ;;
+    esac
+    shift
+done
+
+parse_list
+total=${#f_file[@]}
+
+selected=()
+for ((i = 0; i < total; i++)); do
+    n=$((i + 1))
+    if ((${#numbers[@]})); then
+        wanted=0
+        for range in "${numbers[@]}"; do
+            low=${range%-*} high=${range#*-}
+            ((n >= low && n <= high)) && wanted=1
+        done
+        ((wanted)) || continue
+    fi
+    if [ -n "$pattern" ] &&
+        ! grep -qiE -- "$pattern" <<<"${f_file[$i]}: ${f_kind[$i]}: ${f_what[$i]}"; then
+        continue
+    fi
+    selected+=("$i")
+done
+for range in "${numbers[@]}"; do
+    ((${range#*-} <= total)) || die "there are only $total faults in $list (asked for $range)"
+done
+((${#selected[@]})) || die "no fault matches the selection"
+
+line_for() { # number, status, file, description, detail
+    printf '%3d  %-12s  %s: %s%s\n' "$1" "$2" "$3" "$4" "${5:+  [$5]}"
+}
+
+if ((list_only)); then
+    if [ -f "$state/pending" ]; then
+        echo "warning: a run was killed with a fault planted in $(head -n 1 "$state/pending");" \
+            "the next run puts it back first" >&2
+    fi
+    stale=0
+    for i in "${selected[@]}"; do
+        reason=$(stale_reason "$i")
+        if [ -n "$reason" ]; then
+            stale=$((stale + 1))
+            line_for $((i + 1)) STALE "${f_file[$i]}" "${f_what[$i]}" "$reason"
+        else
+            printf "%3d  %-25s  %s: %s\n" $((i + 1)) "${f_kind[$i]}" "${f_file[$i]}" \
+                "${f_what[$i]}"
+        fi
+    done
+    echo "${#selected[@]} faults, $stale stale"
+    ((stale == 0))
+    exit
+fi
+
+for tool in cmake ctest git timeout flock sha256sum awk realpath; do
+    command -v "$tool" >/dev/null || die "$tool is missing: run scripts/setup.sh first"
+done
+
+mkdir -p "$state"
+exec 9>"$state/lock"
+flock -n 9 || die "another run of mutants.sh is using $build"
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+trap 'exit 141' PIPE
+recover
+
+started=$SECONDS
+tree_before=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
+
+echo "Building $build and running the tests on the unchanged source..."
+configure
+build_now "$state/baseline-build.log" ||
+    die "the unchanged source does not build: see $state/baseline-build.log"
+baseline_started=$SECONDS
+test_now "$state/baseline-tests.log" ||
+    die "the tests fail on the unchanged source ($caught_by): see $state/baseline-tests.log"
+echo "Baseline passed: build $((baseline_started - started)) s," \
+    "tests $((SECONDS - baseline_started)) s."
+echo "Each fault takes a rebuild and a test run; logs go to $state/."
+echo
+
+caught=0
+results=()
+for i in "${selected[@]}"; do
+    n=$((i + 1))
+    fault_started=$SECONDS
+    detail=
+    reason=$(stale_reason "$i")
+    if [ -n "$reason" ]; then
+        status=STALE detail=$reason
+    else
+        plant "$i"
+        if ! build_now "$state/$n-build.log"; then
+            status="BUILD FAILED" detail="see $state/$n-build.log"
+        elif test_now "$state/$n-tests.log"; then
+            status=SURVIVED
+        else
+            status=CAUGHT detail=$caught_by
+            caught=$((caught + 1))
+        fi
+        restore || exit 3
+    fi
+    result=$(line_for "$n" "$status" "${f_file[$i]}" "${f_what[$i]}" "$detail")
+    results+=("$result")
+    echo "$result  ($((SECONDS - fault_started)) s)"
+done
+
+tree_after=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
+if [ "$tree_before" != "$tree_after" ]; then
+    echo "warning: the checkout's status changed during the run (edited meanwhile?):" >&2
+    diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+fi
+
+elapsed=$((SECONDS - started))
+summary="caught $caught of ${#selected[@]}"
+printf '%s\n' "${results[@]}" "$summary" "total time $((elapsed / 60)) min $((elapsed % 60)) s" \
+    >"$state/results.txt"
+echo
+echo "$summary"
+echo "total time $((elapsed / 60)) min $((elapsed % 60)) s; results in $state/results.txt"
+((caught == ${#selected[@]}))
