@@ -4,6 +4,7 @@
 #include "platform/label.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "resources/colours.h"
 #include "support.h"
 
 #include <QApplication>
@@ -223,10 +224,12 @@ private slots:
     {
         QTest::addColumn<quint32>("value");
         QTest::addColumn<QColor>("expected");
-        QTest::newRow("red") << quint32(0x0000FF) << QColor(255, 0, 0);
-        QTest::newRow("blue") << quint32(0xFF0000) << QColor(0, 0, 255);
-        QTest::newRow("light orange") << quint32(0x80C0FF) << QColor(255, 192, 128);
-        QTest::newRow("cyan") << quint32(0xFFFF00) << QColor(0, 255, 255);
+        // The colours the windows store by name, with what they show.
+        QTest::newRow("ship, red") << quint32(colours::ship) << QColor(255, 0, 0);
+        QTest::newRow("blue") << quint32(colours::blue) << QColor(0, 0, 255);
+        QTest::newRow("hit, light orange") << quint32(colours::hit) << QColor(255, 192, 128);
+        QTest::newRow("miss, cyan") << quint32(colours::miss) << QColor(0, 255, 255);
+        QTest::newRow("yellow") << quint32(colours::yellow) << QColor(255, 255, 0);
         const QPalette palette = QGuiApplication::palette();
         QTest::newRow("button face")
             << quint32(system::buttonFace) << palette.color(QPalette::Active, QPalette::Button);
@@ -242,6 +245,17 @@ private slots:
         QFETCH(quint32, value);
         QFETCH(QColor, expected);
         QCOMPARE(toQColor(value), expected);
+    }
+
+    // Where the designed fonts are missing, free ones of the same kind stand in (Qt keeps the
+    // names of substitutes in lower case).
+    void designedFontsHaveStandIns()
+    {
+        QCOMPARE(QFont::substitute(QStringLiteral("Comic Sans MS")), QStringLiteral("comic neue"));
+        QCOMPARE(QFont::substitute(QStringLiteral("Times New Roman")),
+                 QStringLiteral("liberation serif"));
+        QCOMPARE(QFont::substitute(QStringLiteral("MS Sans Serif")),
+                 QStringLiteral("liberation sans"));
     }
 
     void systemColoursFollowThePalette()
