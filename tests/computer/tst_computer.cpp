@@ -161,7 +161,9 @@ private slots:
     {
         frmgioco &gioco = support::lostGame();
         QCOMPARE(gioco.colpicomputer, 12);
+        QCOMPARE(support::cellsColoured(gioco.cmddi, colours::hit), support::playerFleet);
         QCOMPARE(gioco.lblnu->text(), QStringLiteral("0"));
+        QCOMPARE(gioco.lblnc->text(), QStringLiteral("12"));
         QVERIFY(gioco.lblaiuto->text().isEmpty());
         QVERIFY(gioco.lblmessat->text().isEmpty());
         QVERIFY(gioco.lblmessdi->text().isEmpty());

@@ -419,6 +419,7 @@ private slots:
         QVERIFY(frmimposta::get().isVisible());
         support::startGame(support::playerFleet, support::computerFleet);
         QCOMPARE(support::cellsColoured(gioco.cmddi, colours::ownShip), support::playerFleet);
+        QCOMPARE(shipFlags(gioco), support::computerFleet);
         for (const auto *cell : gioco.cmdat)
             QCOMPARE(cell->cursor().shape(), Qt::CrossCursor);
     }
