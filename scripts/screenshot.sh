@@ -10,7 +10,7 @@ bash scripts/setup.sh default xvfb xauth x11-utils xdotool imagemagick > /dev/nu
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2> /dev/null || true; rm -rf "$work"' EXIT
-start_xvfb 80 "$work"
+start_xvfb "$work"
 ./build/marolda &
 program=$!
 start_game

@@ -1,21 +1,36 @@
+# shellcheck shell=bash
 # Shared by the scripts that play the real program under Xvfb; source it, do not run it.
 
-# Starts Xvfb on a free display of the range given ($1, such as 90) and exports DISPLAY, and an
-# XDG_RUNTIME_DIR under $2, as a desktop session would. Sets xvfb to the server's process.
-start_xvfb() {
-    local base="$1" work="$2" number
-    number=$((base + RANDOM % 9))
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    # The real window system, whatever platform the tests chose for themselves.
-    export DISPLAY=":$number" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    for _ in $(seq 50); do
-        if xdpyinfo > /dev/null 2>&1; then
-            return 0
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds, or fails.
+wait_until() {
+    local limit="$1" what="$2" deadline
+    shift 2
+    deadline=$((${EPOCHREALTIME//[!0-9]/} + limit * 1000000))
+    until "$@"; do
+        if ((${EPOCHREALTIME//[!0-9]/} > deadline)); then
+            echo "gave up after $limit s waiting for $what" >&2
+            return 1
         fi
-        sleep 0.1
+        sleep 0.05
     done
+}
+
+# start_xvfb WORK: starts Xvfb on a free display, its files in WORK, and exports a session.
+start_xvfb() {
+    local work="${!#}" # the last argument: callers once passed a display number before it
+    # The server writes its display number to the descriptor once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" \
+        > "$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    wait_until 30 "Xvfb to start (see $work/xvfb.log)" test -s "$work/display" || return 1
+    # The real window system, whatever platform the tests chose for themselves. No session
+    # bus: neither the caller's (a desktop's) nor one that libdbus would launch for the
+    # display. A script that needs one starts its own and exports its address afterwards.
+    DISPLAY=":$(< "$work/display")"
+    export DISPLAY XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
+    unset AT_SPI_BUS_ADDRESS
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
 # The visible window whose caption matches $1, if any.
