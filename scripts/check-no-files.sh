@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
-bash scripts/setup.sh default xvfb xauth x11-utils xdotool strace > /dev/null
+bash scripts/setup.sh default xvfb xauth x11-utils xdotool strace imagemagick > /dev/null
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2> /dev/null || true; rm -rf "$work"' EXIT
@@ -19,14 +19,12 @@ start_game
 
 # Fire at every cell in turn until one side has won.
 ended=""
-for pass in 1 2; do
-    for cell in $(seq 100); do
-        fire "$cell"
-        ended=$(window '^Hai (vinto|perso)!$')
-        if [ -n "$ended" ]; then
-            break 2
-        fi
-    done
+for cell in $(seq 100); do
+    fire "$cell"
+    ended=$(game_over)
+    if [ -n "$ended" ]; then
+        break
+    fi
 done
 if [ -z "$ended" ]; then
     echo "the game did not end" >&2
