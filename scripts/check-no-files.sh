@@ -31,7 +31,7 @@ if [ -z "$ended" ]; then
     exit 1
 fi
 echo "game over: $(xdotool getwindowname "$ended")"
-xdotool windowfocus --sync "$ended" key Escape
+press "$ended" Escape
 # strace ends with the last process it traces, the program's children included.
 program_ended() { ! kill -0 "$program" 2> /dev/null; }
 wait_until 30 "the program and all it started to end" program_ended

@@ -59,6 +59,13 @@ window_gone() { [ -z "$(window "$1")" ]; }
 # wait_gone REGEX [SECONDS]: waits until no visible window's caption matches.
 wait_gone() { wait_until "${2:-30}" "the window \"$1\" to go" window_gone "$1"; }
 
+# press WINDOW KEY...: gives WINDOW the focus and presses the keys (xdotool's names), or fails.
+press() {
+    timeout 10 xdotool windowfocus --sync "$1" key "${@:2}" && return 0
+    echo "could not press ${*:2} in window $1" >&2
+    return 1
+}
+
 # game_over: prints the end-of-game window ("Hai vinto!" or "Hai perso!"), if it is up.
 game_over() { window '^Hai (vinto|perso)!$'; }
 
@@ -120,15 +127,15 @@ start_game() {
     left=$(awk '/Absolute upper-left X/ {print $4}' <<< "$geometry")
     top=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
     menu=$(($(awk '/Height:/ {print $2}' <<< "$geometry") - 530))
-    xdotool windowfocus --sync "$main" key F1
+    press "$main" F1 || return 1
     placement=$(wait_for '^Imposta le navi$') || return 1
     # Access keys click their buttons a moment later, once the buttons have shown themselves
     # pressed: OK is enabled only once "Casuale" has put the twelve ships on the grid.
-    xdotool windowfocus --sync "$placement" key alt+a
+    press "$placement" alt+a || return 1
     wait_until 30 "a random fleet" fleet_drawn "$placement" || return 1
-    xdotool key alt+o
+    press "$placement" alt+o || return 1
     wait_gone '^Imposta le navi$' || return 1
-    xdotool windowfocus --sync "$main" key F2
+    press "$main" F2 || return 1
     # "Comincia" shows the player's ships on the defence board.
     wait_until 30 "the player's fleet on the defence board" fleet_on_board
 }
