@@ -148,8 +148,9 @@ fire() {
         return 1
     fi
     before=$(shots_on defence)
+    # Without --delay 0, xdotool sleeps 100 ms after the click for nothing.
     xdotool mousemove $((left + 64 + 32 * $(column "$1") + 16)) \
-        $((top + menu + 128 + 32 * $(row "$1") + 16)) click 1
+        $((top + menu + 128 + 32 * $(row "$1") + 16)) click --delay 0 1
     wait_until "${2:-30}" "the shot at attack cell $1" shot_at attack "$1" || return 1
     wait_answer "$before" "${2:-30}"
 }
