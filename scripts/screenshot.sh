@@ -10,7 +10,7 @@ bash scripts/setup.sh default xvfb xauth x11-utils xdotool imagemagick > /dev/nu
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2> /dev/null || true; rm -rf "$work"' EXIT
-start_xvfb 80 "$work"
+start_xvfb "$work"
 ./build/marolda &
 program=$!
 start_game
@@ -18,7 +18,15 @@ for cell in 13 24 35 46 57 68 79 42 53 64 75 86 31; do
     fire "$cell"
 done
 xdotool mousemove 0 0
-sleep 0.3
-import -window "$main" "$output"
+
+# The picture is the window once two grabs in a row agree: the last paint has arrived whole.
+settled() {
+    mv "$work/now.ppm" "$work/before.ppm"
+    import -window "$main" "$work/now.ppm"
+    cmp -s "$work/before.ppm" "$work/now.ppm"
+}
+import -window "$main" "$work/now.ppm"
+wait_until 10 "the window to stop changing" settled
+convert "$work/now.ppm" "$output"
 kill "$program"
 echo "wrote $output"

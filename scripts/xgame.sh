@@ -1,78 +1,156 @@
+# shellcheck shell=bash
 # Shared by the scripts that play the real program under Xvfb; source it, do not run it.
+# Nothing here waits a fixed time: every wait polls for the state it needs, for 30 s at most
+# (wait_for, wait_gone, wait_answer and fire take another limit as their last argument), and
+# fails saying what did not come. A poll that reads the screen grabs it once.
+# Globals: xvfb, the server's process (start_xvfb); main, the main window, whose client area
+# lies at (left, top + menu) on the screen, menu being its menu bar's height (start_game).
 
-# Starts Xvfb on a free display of the range given ($1, such as 90) and exports DISPLAY, and an
-# XDG_RUNTIME_DIR under $2, as a desktop session would. Sets xvfb to the server's process.
-start_xvfb() {
-    local base="$1" work="$2" number
-    number=$((base + RANDOM % 9))
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    # The real window system, whatever platform the tests chose for themselves.
-    export DISPLAY=":$number" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    for _ in $(seq 50); do
-        if xdpyinfo > /dev/null 2>&1; then
-            return 0
+# The back colours of the cells, as the screen shows them (RRGGBB).
+hit_colour=FFC080 miss_colour=00FFFF ship_colour=FF0000
+
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds, or fails.
+wait_until() {
+    local limit="$1" what="$2" deadline
+    shift 2
+    deadline=$((${EPOCHREALTIME//[!0-9]/} + limit * 1000000))
+    until "$@"; do
+        if ((${EPOCHREALTIME//[!0-9]/} > deadline)); then
+            echo "gave up after $limit s waiting for $what" >&2
+            return 1
         fi
-        sleep 0.1
+        sleep 0.05
     done
 }
 
-# The visible window whose caption matches $1, if any.
+# start_xvfb WORK: starts Xvfb on a free display, its files in WORK, and exports a session.
+start_xvfb() {
+    local work="${!#}" # the last argument: callers once passed a display number before it
+    # The server writes its display number to the descriptor once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" \
+        > "$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    wait_until 30 "Xvfb to start (see $work/xvfb.log)" test -s "$work/display" || return 1
+    # The real window system, whatever platform the tests chose for themselves. No session
+    # bus: neither the caller's (a desktop's) nor one that libdbus would launch for the
+    # display. A script that needs one starts its own and exports its address afterwards.
+    DISPLAY=":$(< "$work/display")"
+    export DISPLAY XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
+    unset AT_SPI_BUS_ADDRESS
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# window REGEX: prints the visible window whose caption matches REGEX (extended), if any.
 window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1 || true; }
 
-# Waits up to ten seconds for the window whose caption matches $1, and prints it.
+# window_found REGEX: sets found to such a window, or fails.
+window_found() { found=$(window "$1") && [ -n "$found" ]; }
+
+# wait_for REGEX [SECONDS]: waits for a visible window whose caption matches, and prints it.
 wait_for() {
-    for _ in $(seq 100); do
-        local id
-        id=$(window "$1")
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "no window \"$1\" appeared" >&2
+    wait_until "${2:-30}" "a window \"$1\"" window_found "$1" || return 1
+    echo "$found"
+}
+
+# window_gone REGEX: succeeds if no visible window's caption matches.
+window_gone() { [ -z "$(window "$1")" ]; }
+
+# wait_gone REGEX [SECONDS]: waits until no visible window's caption matches.
+wait_gone() { wait_until "${2:-30}" "the window \"$1\" to go" window_gone "$1"; }
+
+# press WINDOW KEY...: gives WINDOW the focus and presses the keys (xdotool's names), or fails.
+press() {
+    timeout 10 xdotool windowfocus --sync "$1" key "${@:2}" && return 0
+    echo "could not press ${*:2} in window $1" >&2
     return 1
 }
 
-# Waits up to ten seconds for the window whose caption matches $1 to go.
-wait_gone() {
-    for _ in $(seq 100); do
-        if [ -z "$(window "$1")" ]; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "the window \"$1\" did not go" >&2
-    return 1
+# game_over: prints the end-of-game window ("Hai vinto!" or "Hai perso!"), if it is up.
+game_over() { window '^Hai (vinto|perso)!$'; }
+
+# pixel WINDOW X Y: prints the colour (RRGGBB) of the pixel at (X, Y) in WINDOW.
+pixel() {
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
+        sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p'
 }
 
-# From the start-up window to the first shot: a random fleet, OK, "Comincia". Sets main to the
-# main window and left, top and menu to the place of its client area.
+# grid_colours WINDOW X Y PITCH: prints the back colours of the 10 x 10 cells from (X, Y).
+grid_colours() {
+    # One grab; each cell read 3 px in from its corner, inside the bevel, clear of the picture.
+    import -window "$1" -crop "$((10 * $4))x$((10 * $4))+$(($2 + 3))+$(($3 + 3))" ppm:- |
+        convert ppm:- -define sample:offset=0 -sample 10x10 -depth 8 txt:- |
+        sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p'
+}
+
+# board_left BOARD: prints where "attack" or "defence" starts across the main window.
+board_left() { if [ "$1" = defence ]; then echo 456; else echo 64; fi; }
+
+# column CELL, row CELL: print where cell 1 to 100 lies in its board, counting from 0.
+column() { echo $((($1 - 1) % 10)); }
+row() { echo $((($1 - 1) / 10)); }
+
+# cell_colour BOARD CELL: prints the back colour of a cell of the main window.
+cell_colour() {
+    pixel "$main" $(($(board_left "$1") + 32 * $(column "$2") + 3)) \
+        $((menu + 128 + 32 * $(row "$2") + 3))
+}
+
+# shot_at BOARD CELL: succeeds if the cell shows a shot, hit or missed.
+shot_at() { [[ $(cell_colour "$1" "$2") =~ ^($hit_colour|$miss_colour)$ ]]; }
+
+# count_cells BOARD REGEX: prints how many cells of BOARD show a colour matching REGEX.
+count_cells() {
+    grid_colours "$main" "$(board_left "$1")" $((menu + 128)) 32 | grep -c -E "^($2)$" || true
+}
+
+# shots_on BOARD: prints how many cells of BOARD show a shot, hit or missed.
+shots_on() { count_cells "$1" "$hit_colour|$miss_colour"; }
+
+# answered SHOTS: succeeds if the game has ended or the defence board shows more than SHOTS.
+answered() { [ -n "$(game_over)" ] || (($(shots_on defence) > $1)); }
+
+# wait_answer SHOTS [SECONDS]: waits for the answer to a shot fired when defence showed SHOTS.
+wait_answer() { wait_until "${2:-30}" "the computer's answer" answered "$1"; }
+
+# fleet_drawn WINDOW: succeeds if the placement window shows twelve ships on its grid.
+fleet_drawn() { [ "$(grid_colours "$1" 48 88 24 | grep -c "^$ship_colour$")" -eq 12 ]; }
+
+# fleet_on_board: succeeds if the defence board shows the player's twelve ships.
+fleet_on_board() { [ "$(count_cells defence "$ship_colour")" -eq 12 ]; }
+
+# start_game: start-up to first shot (random fleet, OK, Comincia); sets main, left, top, menu.
 start_game() {
-    main=$(wait_for '^Marolda$')
-    xdotool windowfocus --sync "$main" key F1
-    local placement
-    placement=$(wait_for '^Imposta le navi$')
-    xdotool windowfocus --sync "$placement" key alt+a
-    sleep 0.3
-    xdotool key alt+o
-    # "Comincia" is enabled once OK has taken the fleet and closed the placement window.
-    wait_gone '^Imposta le navi$'
-    xdotool windowfocus --sync "$main" key F2
-    sleep 0.3
-    local geometry
+    main=$(wait_for '^Marolda$') || return 1
+    local geometry placement
     geometry=$(xwininfo -id "$main")
     left=$(awk '/Absolute upper-left X/ {print $4}' <<< "$geometry")
     top=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
     menu=$(($(awk '/Height:/ {print $2}' <<< "$geometry") - 530))
+    press "$main" F1 || return 1
+    placement=$(wait_for '^Imposta le navi$') || return 1
+    # Access keys click their buttons a moment later, once the buttons have shown themselves
+    # pressed: OK is enabled only once "Casuale" has put the twelve ships on the grid.
+    press "$placement" alt+a || return 1
+    wait_until 30 "a random fleet" fleet_drawn "$placement" || return 1
+    press "$placement" alt+o || return 1
+    wait_gone '^Imposta le navi$' || return 1
+    press "$main" F2 || return 1
+    # "Comincia" shows the player's ships on the defence board.
+    wait_until 30 "the player's fleet on the defence board" fleet_on_board
 }
 
-# Fires at attack cell $1 (1 to 100) and leaves the computer its 1.5 seconds to answer.
+# fire CELL [SECONDS]: clicks an attack cell, waits for the shot and the answer or the end.
 fire() {
-    local cell=$(($1 - 1))
-    xdotool mousemove $((left + 64 + cell % 10 * 32 + 16)) \
-        $((top + menu + 128 + cell / 10 * 32 + 16)) click 1
-    sleep 1.6
+    local before
+    if shot_at attack "$1"; then
+        echo "attack cell $1 has been fired at already" >&2
+        return 1
+    fi
+    before=$(shots_on defence)
+    # Without --delay 0, xdotool sleeps 100 ms after the click for nothing.
+    xdotool mousemove $((left + 64 + 32 * $(column "$1") + 16)) \
+        $((top + menu + 128 + 32 * $(row "$1") + 16)) click --delay 0 1
+    wait_until "${2:-30}" "the shot at attack cell $1" shot_at attack "$1" || return 1
+    wait_answer "$before" "${2:-30}"
 }
