@@ -4,98 +4,108 @@
 # the player and every answer of the computer with its cell and result, and the end-of-game
 # dialog with its text and its buttons. Orca runs under Xvfb with a window manager, a session
 # bus and an accessibility bus of its own, and writes everything it speaks to a debug file.
-# Usage: bash scripts/check-speech.sh [SPEECH.txt]   (after a build in build/; the speech goes
-# to SPEECH.txt if given)
+# Usage: bash scripts/check-speech.sh [SPEECH.txt]   (after a build in build/; what Orca said is
+# kept in SPEECH.txt if given)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
-bash scripts/setup.sh default xvfb xauth x11-utils xdotool imagemagick dbus dbus-x11 \
-    at-spi2-core openbox orca > /dev/null
+bash scripts/setup.sh default xvfb x11-utils xdotool imagemagick dbus at-spi2-core openbox \
+    orca > /dev/null
 if pgrep -u "$(id -u)" -x orca > /dev/null; then
-    echo "Orca is already running for this user; it cannot run twice" >&2
+    echo "Orca is already running for this user, and cannot run twice: stop it first" >&2
     exit 1
 fi
 
 work=$(mktemp -d)
 cleanup() {
+    if [ $? -ne 0 ] && [ -s "$work/orca.debug" ]; then
+        echo "--- the last of what Orca said:" >&2
+        spoken | tail -n 30 >&2
+    fi
     kill "${program:-}" "${orca:-}" "${orca_session:-}" "${openbox:-}" "${bus:-}" "${xvfb:-}" \
         2> /dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 start_xvfb "$work"
-# A private home, session bus and accessibility bus: nothing of the caller's desktop is used.
+# A home, a session bus and (through it) an accessibility bus of the check's own: nothing of
+# the caller's desktop is used.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.data"
 export LANG=C.UTF-8 LANGUAGE=
 mkdir -p "$HOME"
-dbus-daemon --session --nofork --print-address=4 --address="unix:path=$work/session-bus" \
-    4> "$work/bus-address" > "$work/bus.log" 2>&1 &
+dbus-daemon --session --nofork --address="unix:path=$work/session-bus" --print-address=3 \
+    3> "$work/bus-address" > "$work/bus.log" 2>&1 &
 bus=$!
 wait_until 30 "the session bus" test -s "$work/bus-address"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
 openbox > "$work/openbox.log" 2>&1 &
 openbox=$!
-# Orca writes what it speaks to its debug file, which it buffers unless the file is a terminal:
-# given one, by script, each line lands at once, and the check can wait for what it hears.
+# Orca buffers its debug file unless the file is a terminal: given one by script, it writes
+# each line at once, so that the check can wait for what Orca has said.
 script -qfec 'orca --debug-file=/dev/tty' "$work/orca.debug" > /dev/null 2>&1 &
 orca_session=$!
 # spoken: prints what Orca has said so far, an utterance a line.
 spoken() { sed -nE "s/.*SPEECH OUTPUT: '(.*)' ?\{'established.*/\1/p" "$work/orca.debug"; }
-# heard REGEX [TIMES]: succeeds once Orca has said something that matches, TIMES times (1).
+# heard REGEX [TIMES]: succeeds once Orca has said what matches, TIMES times (once).
 heard() { (($(spoken | grep -cE "$1") >= ${2:-1})); }
 wait_until 60 "Orca to start" heard '^Screen reader on\.$'
 orca=$(pgrep -u "$(id -u)" -x orca)
 
-./build/marolda &
+./build/marolda > "$work/marolda.log" 2>&1 &
 program=$!
-main=$(wait_for '^Marolda$' 60)
-geometry=$(xwininfo -id "$main")
-menu=$(($(awk '/Height:/ {print $2}' <<< "$geometry") - 530))
-# key KEY...: types keys into the window that has the focus, one at a time.
-key() { xdotool key --clearmodifiers --delay 150 "$@"; }
-
-# The grid cleared, a ship placed on L10 by the keyboard, then a fleet at random, and OK.
-key F1
+find_main 60
+# say WINDOW KEYS WHAT REGEX [TIMES]: presses the keys (a list) in the window, then waits for
+# Orca to say what matches, as a player who listens before going on would.
+say() {
+    local keys
+    read -ra keys <<< "$2"
+    press "$1" "${keys[@]}"
+    wait_until 30 "Orca to say $3" heard "$4" "${5:-1}"
+}
+# The placement window by the keyboard: the grid cleared, a ship put on L10 (its cell comes
+# after the buttons), a fleet at random, and OK.
+say "$main" F1 "the placement window's first button" '^Casuale push button\.$'
 placement=$(wait_for '^Imposta le navi$')
-key Tab space shift+Tab shift+Tab space
-wait_until 30 "Orca to tell the ship on L10" heard '^notification L10: nave\. Ti restano 11'
-key Tab space
-wait_until 30 "a random fleet" fleet_drawn "$placement"
-key Tab Tab Tab Return
+say "$placement" "Tab space" "the cleared counter" \
+    '^notification Ti restano 12 navi da posizionare\.$'
+say "$placement" "shift+Tab shift+Tab" "the cell L10" '^L10 push button\.$'
+say "$placement" space "the ship on L10" \
+    '^notification L10: nave\. Ti restano 11 navi da posizionare\.$'
+say "$placement" Tab "the first button again" '^Casuale push button\.$' 2
+say "$placement" space "the random fleet" '^notification Hai posizionato le tue navi\.$'
+wait_until 30 "a random fleet on screen" fleet_drawn "$placement"
+say "$placement" "Tab Tab Tab Return" "that the fleet is ready" \
+    '^notification Per cominciare il gioco premi F2\.$'
 wait_gone '^Imposta le navi$'
-key F2
+say "$main" F2 "that the game begins" '^notification Adesso è il tuo turno\.$'
 wait_until 30 "the player's fleet on the defence board" fleet_on_board
-wait_until 30 "Orca to tell the start" heard '^notification Adesso è il tuo turno\.$'
 
-# Space, arrow, Space: the attack grid row by row, until one side has won.
+# Space, arrow, Space: the attack grid row by row from the focus sink, until one side has won.
 fired=()
 for cell in $(seq 100); do
-    if ((cell == 1)); then
-        key Right
-    elif ((cell % 10 == 1)); then
-        key Down Right
+    if ((cell > 1 && cell % 10 == 1)); then
+        press "$main" Down Right # from L of the row above, by way of L of this row
     else
-        key Right
+        press "$main" Right
     fi
-    name="$(printf '%s' ABCDEFGHIL | cut -c$(((cell - 1) % 10 + 1)))$(((cell - 1) / 10 + 1))"
+    fired+=("$(cut -c$(((cell - 1) % 10 + 1)) <<< ABCDEFGHIL)$(((cell - 1) / 10 + 1))")
     before=$(shots_on defence)
-    key space
-    fired+=("$name")
+    press "$main" space
     wait_until 30 "the shot at attack cell $cell" shot_at attack "$cell"
     wait_answer "$before"
     if [ -n "$(game_over)" ]; then
         break
     fi
-    wait_until 30 "Orca to tell the answer to $name" heard "^notification Difesa .* turno\.$" \
-        "${#fired[@]}"
+    wait_until 30 "Orca to tell the answer to ${fired[-1]}" heard \
+        '^notification Difesa .* turno\.$' "${#fired[@]}"
 done
-wait_for '^Hai (vinto|perso)!$' > /dev/null
+ending=$(wait_for '^Hai (vinto|perso)!$')
 # Both buttons of the dialog, then Esc, which presses No and ends the program.
 wait_until 30 "Orca to read the dialog" heard '^Sì push button\.$'
-key Tab
+press "$ending" Tab
 wait_until 30 "Orca to read the other button" heard '^No push button\.$'
-key Escape
-wait "$program" || true
+press "$ending" Escape
+wait_until 30 "the program to end" test ! -e "/proc/$program"
 program=
 kill -TERM "$orca"
 wait "$orca_session" || true
@@ -107,32 +117,33 @@ if [ $# -gt 0 ]; then
     cp "$speech" "$1"
 fi
 problems=0
-said() {
-    if ! grep -qE "$1" "$speech"; then
+check() {
+    if ! heard "$1"; then
         echo "Orca did not say: $2" >&2
         problems=$((problems + 1))
     fi
 }
-said "^notification Adesso è il tuo turno\.$" "the start of the game"
 for cell in "${fired[@]}"; do
-    said "^notification Attacco $cell: (Colpito!|Acqua \.\.\.)( Aspetta\. Ora tocca a me\.)?$" \
+    check "^notification Attacco $cell: (Colpito!|Acqua \.\.\.)( Aspetta\. Ora tocca a me\.)?$" \
         "the player's shot at $cell with its result"
 done
-answers=$(grep -cE '^notification Difesa [A-IL]([1-9]|10): (Colpito!|Acqua\.\.\.)' "$speech" || true)
-answered_cells=$(grep -oE '^notification Difesa [A-IL]([1-9]|10):' "$speech" | sort -u | wc -l)
+# One answer for every shot but a winning one, each at a cell of its own.
 expected=${#fired[@]}
-if grep -q "^Hai vinto! dialog" "$speech"; then
-    expected=$((expected - 1)) # the winning shot has no answer
+if heard '^Hai vinto! dialog'; then
+    expected=$((expected - 1))
 fi
-if [ "$answers" -ne "$expected" ] || [ "$answered_cells" -ne "$expected" ]; then
-    echo "Orca told $answers answers of the computer at $answered_cells cells, not $expected" >&2
+answer='^notification Difesa [A-IL]([1-9]|10): (Colpito!|Acqua\.\.\.)'
+answers=$(grep -cE "$answer" "$speech" || true)
+cells=$(grep -oE "$answer" "$speech" | cut -d: -f1 | sort -u | wc -l)
+if [ "$answers" -ne "$expected" ] || [ "$cells" -ne "$expected" ]; then
+    echo "Orca told $answers answers of the computer at $cells cells, not $expected" >&2
     problems=$((problems + 1))
 fi
-said "^Hai (vinto! dialog Complimenti, hai vinto!|perso! dialog Peccato, hai perso!) Vuoi fare un'altra partita\?$" \
+check "^Hai (vinto! dialog Complimenti, hai vinto!|perso! dialog Peccato, hai perso!) Vuoi fare un'altra partita\?$" \
     "the end-of-game dialog with its text"
-said "^Sì push button\.$" "the button Sì"
-said "^No push button\.$" "the button No"
 if [ "$problems" -gt 0 ]; then
+    echo "--- what the program printed:" >&2
+    cat "$work/marolda.log" >&2
     echo "--- what Orca said:" >&2
     cat "$speech" >&2
     exit 1

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds, and runs every test headless. Exits non-zero if any fails.
 # An optional argument names the preset: "default" (build/) or "asan" (build-asan/).
-# The default build also makes the Debian package, and installs the program into a temporary
-# prefix and plays one whole game with it under strace (scripts/check-no-files.sh).
+# The default build also makes the Debian package, installs the program into a temporary
+# prefix and plays one whole game with it under strace (scripts/check-no-files.sh), and plays
+# one by the keyboard alone under the screen reader Orca (scripts/check-speech.sh).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 preset="${1:-default}"
@@ -16,4 +17,5 @@ if [ "$preset" = default ]; then
     (cd build && cpack -G DEB > /dev/null && dpkg -c marolda_*.deb > /dev/null)
     echo "Debian package: $(ls build/marolda_*.deb)"
     bash scripts/check-no-files.sh
+    bash scripts/check-speech.sh
 fi

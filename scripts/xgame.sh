@@ -119,14 +119,20 @@ fleet_drawn() { [ "$(grid_colours "$1" 48 88 24 | grep -c "^$ship_colour$")" -eq
 # fleet_on_board: succeeds if the defence board shows the player's twelve ships.
 fleet_on_board() { [ "$(count_cells defence "$ship_colour")" -eq 12 ]; }
 
-# start_game: start-up to first shot (random fleet, OK, Comincia); sets main, left, top, menu.
-start_game() {
-    main=$(wait_for '^Marolda$') || return 1
-    local geometry placement
+# find_main [SECONDS]: waits for the main window; sets main, left, top and menu.
+find_main() {
+    main=$(wait_for '^Marolda$' "${1:-30}") || return 1
+    local geometry
     geometry=$(xwininfo -id "$main")
     left=$(awk '/Absolute upper-left X/ {print $4}' <<< "$geometry")
     top=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
     menu=$(($(awk '/Height:/ {print $2}' <<< "$geometry") - 530))
+}
+
+# start_game: start-up to first shot (random fleet, OK, Comincia); sets main, left, top, menu.
+start_game() {
+    find_main || return 1
+    local placement
     press "$main" F1 || return 1
     placement=$(wait_for '^Imposta le navi$') || return 1
     # Access keys click their buttons a moment later, once the buttons have shown themselves
