@@ -1,33 +1,97 @@
-// Renders drawings ahead of time, for the build: prerender OUTDIR FILE.svg:WIDTHxHEIGHT:RATIO...
-// Each image goes where platform::prerenderedPath() will look for it, under OUTDIR.
-#include "platform/picture.h"
+// Renders drawings ahead of time, for the build (cmake/MaroldaPictures.cmake).
+//   prerender QRC                    the images the start-up looks for, into the folder of QRC,
+//                                    and QRC, which lists them for rcc under the resource paths
+//                                    that platform::prerenderedPath() gives
+//   prerender --icons DIR SIDE...    the anchor icon as DIR/SIDExSIDE.png, for the icon theme
+// The sizes come from the catalogue, and the drawings from the resources compiled in with it.
+#include "resources/pictures.h"
 
 #include <QDir>
-#include <QStringList>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
 #include <cstdio>
+
+namespace {
+
+struct Job {
+    QString source;
+    QSize size;
+    qreal ratio;
+};
+
+// Every drawing at its natural size, for screens of pixel ratio 1 and 2, and the window icon
+// at each other size it offers.
+QList<Job> startupJobs()
+{
+    QList<Job> jobs;
+    for (int i = 0; i < pictures::count; ++i) {
+        const platform::Picture picture = pictures::picture(pictures::Id(i));
+        if (picture.source().endsWith(QLatin1String(".svg")))
+            for (const qreal ratio : {1.0, 2.0})
+                jobs.append({picture.source(), picture.size(), ratio});
+    }
+    const platform::Picture anchor = pictures::picture(pictures::Id::anchorIcon);
+    for (const QSize &size : pictures::windowIcon().availableSizes())
+        if (size != anchor.size())
+            jobs.append({anchor.source(), size, 1.0});
+    return jobs;
+}
+
+bool save(const Job &job, const QString &file)
+{
+    if (platform::renderDrawing(job.source, job.size, job.ratio).save(file))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return false;
+}
+
+int renderForStartup(const QString &qrc)
+{
+    const QDir dir = QFileInfo(qrc).dir();
+    QDir().mkpath(dir.path());
+    QByteArray list = "<RCC><qresource>\n";
+    for (const Job &job : startupJobs()) {
+        // The resource path without its ":/"; the image lies beside the list.
+        const QString path = platform::prerenderedPath(job.source, job.size, job.ratio).mid(2);
+        const QString name = QFileInfo(path).fileName();
+        if (!save(job, dir.filePath(name)))
+            return 1;
+        list += QStringLiteral("<file alias=\"%1\">%2</file>\n").arg(path, name).toUtf8();
+    }
+    list += "</qresource></RCC>\n";
+    QFile file(qrc);
+    if (!file.open(QIODevice::WriteOnly) || file.write(list) != list.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(qrc));
+        return 1;
+    }
+    return 0;
+}
+
+int renderIcons(const QDir &dir, const QStringList &sides)
+{
+    QDir().mkpath(dir.path());
+    const QString source = pictures::picture(pictures::Id::anchorIcon).source();
+    for (const QString &side : sides) {
+        const QSize size(side.toInt(), side.toInt());
+        const QString file = dir.filePath(QStringLiteral("%1x%1.png").arg(side));
+        if (size.isEmpty() || !save({source, size, 1.0}, file))
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR FILE.svg:WIDTHxHEIGHT:RATIO...\n", argv[0]);
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (int i = 2; i < argc; ++i) {
-        const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));
-        const QStringList size = parts.value(1).split(QLatin1Char('x'));
-        if (parts.size() != 3 || size.size() != 2) {
-            std::fprintf(stderr, "cannot read %s\n", argv[i]);
-            return 2;
-        }
-        const QSize logical(size[0].toInt(), size[1].toInt());
-        const qreal ratio = parts[2].toDouble();
-        const QString target = platform::prerenderedPath(parts[0], logical, ratio)
-                                   .mid(QStringLiteral(":/prerendered/").size());
-        if (!platform::renderDrawing(parts[0], logical, ratio).save(out.filePath(target))) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(target)));
-            return 1;
-        }
-    }
-    return 0;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.size() == 1 && !arguments[0].startsWith(QLatin1Char('-')))
+        return renderForStartup(arguments[0]);
+    if (arguments.size() > 2 && arguments[0] == QLatin1String("--icons"))
+        return renderIcons(QDir(arguments[1]), arguments.mid(2));
+    std::fprintf(stderr, "usage: %s QRC | --icons DIR SIDE...\n", argv[0]);
+    return 2;
 }
