@@ -4,6 +4,7 @@
 #include "placement/frmimposta.h"
 #include "platform/fonts.h"
 #include "platform/gridnavigation.h"
+#include "platform/system.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
 #include "resources/pictures.h"
@@ -250,7 +251,8 @@ void frmgioco::mnuricominciaClick()
         cmdat[i]->setBackColour(colours::untouched);
         cmdat[i]->setPicture(pct3->picture());
         cmdat[i]->setEnabled(false);
-        cmdat[i]->setCursor(Qt::CrossCursor);
+        if (cmdat[i]->cursor().shape() != Qt::CrossCursor)
+            cmdat[i]->setCursor(Qt::CrossCursor);
         cmdat[i]->shipFlag = false;
         cmddi[i]->setBackColour(colours::untouched);
         cmddi[i]->setPicture(pct3->picture());
@@ -321,6 +323,9 @@ void frmgioco::announcePhase()
 void frmgioco::announceShot(const QString &grid, int cell, const platform::Label *result,
                             bool gameGoesOn)
 {
+    // The report costs more than the rest of the shot: made only for a screen reader.
+    if (!platform::assistiveTechnologyListens())
+        return;
     announcer->announce(
         texts::shotReport(grid, cell, result->text(), gameGoesOn ? lblaiuto->text() : QString()));
 }

@@ -1,5 +1,7 @@
 #include "platform/announcer.h"
 
+#include "platform/system.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTimer>
@@ -37,6 +39,8 @@ Announcer::Announcer(QWidget *parent)
 void Announcer::announce(const QString &text)
 {
     settle->stop();
+    if (!assistiveTechnologyListens())
+        return;
     setAccessibleName(text);
     // A notification that shows is spoken whatever has the focus. A change of name or
     // description alone is not: this Qt sends a reference to the object in place of the new
@@ -48,6 +52,9 @@ void Announcer::announce(const QString &text)
 
 void Announcer::announceAfterChanges(const QString &text)
 {
+    // Without a screen reader there is no one to tell, and no timer runs.
+    if (!assistiveTechnologyListens())
+        return;
     waiting_ = text;
     settle->start();
 }

@@ -8,7 +8,8 @@ namespace platform {
 
 // Tells assistive technology what has just happened, wherever the keyboard focus is: a screen
 // reader speaks it at once. It is an accessible notification without size, so nothing of it
-// shows on screen. Create it last in its window, after the controls the player reaches.
+// shows on screen; without a screen reader listening it does nothing at all. Create it last in
+// its window, after the controls the player reaches.
 class Announcer : public QWidget {
     Q_OBJECT
 public:

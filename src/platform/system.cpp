@@ -2,6 +2,7 @@
 
 #include "platform/form.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 namespace platform {
@@ -17,6 +18,12 @@ std::function<void()> &beepHook()
 std::function<void()> &endHook()
 {
     static std::function<void()> hook;
+    return hook;
+}
+
+std::function<bool()> &listeningHook()
+{
+    static std::function<bool()> hook;
     return hook;
 }
 
@@ -40,6 +47,11 @@ void endProgram()
     QCoreApplication::exit(0);
 }
 
+bool assistiveTechnologyListens()
+{
+    return listeningHook() ? listeningHook()() : QAccessible::isActive();
+}
+
 void setBeepHook(std::function<void()> hook)
 {
     beepHook() = std::move(hook);
@@ -48,6 +60,11 @@ void setBeepHook(std::function<void()> hook)
 void setEndProgramHook(std::function<void()> hook)
 {
     endHook() = std::move(hook);
+}
+
+void setListeningHook(std::function<bool()> hook)
+{
+    listeningHook() = std::move(hook);
 }
 
 } // namespace platform

@@ -88,6 +88,7 @@ void freshStart(unsigned seed)
     currentRecord = {};
     platform::setBeepHook([] { ++currentRecord.beeps; });
     platform::setEndProgramHook([] { ++currentRecord.endRequests; });
+    platform::setListeningHook(nullptr);
 }
 
 ScriptedRandom &script()

@@ -6,6 +6,7 @@
 #include "placement/frmimposta.h"
 #include "platform/form.h"
 #include "platform/gridnavigation.h"
+#include "platform/system.h"
 #include "resources/colours.h"
 #include "resources/texts.h"
 #include "shell/frminfo.h"
@@ -23,6 +24,13 @@
 #include <QTimer>
 
 namespace {
+
+// Each test starts afresh with a screen reader listening, which the game tells what happens.
+void freshStartWithAScreenReader()
+{
+    support::freshStart();
+    platform::setListeningHook([] { return true; });
+}
 
 QAccessibleInterface *accessible(QObject *object)
 {
@@ -71,7 +79,7 @@ class AccessTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { support::freshStart(); }
+    void init() { freshStartWithAScreenReader(); }
     void cleanup() { support::releaseAll(); }
 
     void cellsAreNamedAndTellTheirState()
@@ -114,7 +122,7 @@ private slots:
         QList<QStringList> exposures;
         for (const QList<int> &fleet : {support::computerFleet, otherFleet}) {
             support::releaseAll();
-            support::freshStart();
+            freshStartWithAScreenReader();
             frmgioco &gioco = frmgioco::get();
             QSignalSpy told(gioco.announcer, &platform::Announcer::announced);
             gioco.announcer->settle->setInterval(0);
@@ -344,7 +352,7 @@ private slots:
         QCOMPARE(gioco.announcer->accessibleName(),
                  texts::shotReport(QStringLiteral("Difesa"), 12, QStringLiteral("Colpito!"), {}));
         support::releaseAll();
-        support::freshStart();
+        freshStartWithAScreenReader();
         frmgioco::get().showForm();
         support::key(&frmgioco::get(), Qt::Key_F1);
         frmimposta &imposta = frmimposta::get();
