@@ -55,7 +55,8 @@ public:
     QMargins lastFrame(Frame frame) const { return frames_[std::size_t(frame)]; }
     void rememberFrame(Frame frame, QMargins margins) { frames_[std::size_t(frame)] = margins; }
 
-    // Between tests: forgets an end under way and the frames seen, as at start-up.
+    // Between tests: forgets a visibility check still to come, an end under way and the frames
+    // seen, as at start-up.
     void resetEndingAndFramesForTests();
 
 private:
