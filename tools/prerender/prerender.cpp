@@ -1,4 +1,4 @@
-// Renders drawings ahead of time, for the build (cmake/MaroldaPictures.cmake).
+// Renders drawings ahead of time, for the build (src/resources/pictures.cmake).
 //   prerender QRC                    the images the start-up looks for, into the folder of QRC,
 //                                    and QRC, which lists them for rcc under the resource paths
 //                                    that platform::prerenderedPath() gives
