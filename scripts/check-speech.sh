@@ -45,7 +45,11 @@ openbox=$!
 script -qfec 'orca --debug-file=/dev/tty' "$work/orca.debug" > /dev/null 2>&1 &
 orca_session=$!
 # spoken: prints what Orca has said so far, an utterance a line.
-spoken() { sed -nE "s/.*SPEECH OUTPUT: '(.*)' ?\{'established.*/\1/p" "$work/orca.debug"; }
+spoken() {
+    if [ -e "$work/orca.debug" ]; then
+        sed -nE "s/.*SPEECH OUTPUT: '(.*)' ?\{'established.*/\1/p" "$work/orca.debug"
+    fi
+}
 # heard REGEX [TIMES]: succeeds once Orca has said what matches, TIMES times (once).
 heard() { (($(spoken | grep -cE "$1") >= ${2:-1})); }
 wait_until 60 "Orca to start" heard '^Screen reader on\.$'
