@@ -162,7 +162,8 @@ void perform(const Action &action)
         QTest::mouseClick(widget, Qt::LeftButton);
         break;
     case Action::Kind::Key: {
-        QApplication::setActiveWindow(widget);
+        if (!support::activate(widget))
+            qFatal("explorer: %s did not become the active window", qPrintable(action.window));
         QWidget *focus = widget->focusWidget() ? widget->focusWidget() : widget;
         QTest::keyClick(focus, Qt::Key(action.key), action.modifiers);
         break;

@@ -113,9 +113,16 @@ void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+bool activate(QWidget *widget)
+{
+    // The window system activates a window when it gets round to it: wait for that.
+    widget->activateWindow();
+    return QTest::qWaitForWindowActive(widget->window());
+}
+
 void key(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QApplication::setActiveWindow(widget->window());
+    QVERIFY2(activate(widget), qPrintable(widget->window()->objectName() + " is not active"));
     QTest::keyClick(widget, key, modifiers);
 }
 

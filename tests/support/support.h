@@ -55,6 +55,8 @@ void settle();
 
 // A left click in the middle of `widget`, as the mouse gives it.
 void click(QWidget *widget);
+// Makes `widget`'s window, which must be on screen, the active one; false if it did not become so.
+bool activate(QWidget *widget);
 // Makes `widget`'s window the active one and types a key there, as the keyboard gives it.
 void key(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 

@@ -151,6 +151,7 @@ private slots:
     void labelsExposeTheirTexts()
     {
         frmgioco &gioco = frmgioco::get();
+        gioco.showForm();
         QCOMPARE(accessible(gioco.lblaiuto)->text(QAccessible::Name), texts::aiutoNoFleet);
         support::placeFleet({11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
         QCOMPARE(accessible(gioco.lblaiuto)->text(QAccessible::Name), texts::aiutoFleetReady);
@@ -281,13 +282,13 @@ private slots:
             return told.isEmpty() ? QString() : told.last()[0].toString();
         };
         gioco.announcer->settle->setInterval(0);
-        QApplication::setActiveWindow(&gioco);
+        QVERIFY(support::activate(&gioco));
         gioco.pctfocus->setFocus();
         keys(&gioco, {Qt::Key_F1});
         frmimposta &imposta = frmimposta::get();
         QVERIFY(imposta.isVisible());
         QSignalSpy placed(imposta.announcer, &platform::Announcer::announced);
-        QApplication::setActiveWindow(&imposta);
+        QVERIFY(support::activate(&imposta));
         QCOMPARE(QApplication::focusWidget(), imposta.cmdcasuale);
         // Past the buttons, the grid: the first row and A2, B2, by Space and the arrows.
         keys(&imposta, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}); // OK is not yet enabled
@@ -303,7 +304,7 @@ private slots:
         keys(&imposta, {Qt::Key_Return});
         QVERIFY(!imposta.isVisible());
         QTRY_COMPARE(lastTold(), texts::aiutoFleetReady);
-        QApplication::setActiveWindow(&gioco);
+        QVERIFY(support::activate(&gioco));
         support::script().queueCells(support::computerFleet);
         keys(&gioco, {Qt::Key_F2});
         QTRY_COMPARE(lastTold(), texts::aiutoYourTurn);
@@ -336,7 +337,7 @@ private slots:
         QCOMPARE(told.size(), 2 + 12 + 11);
         QVERIFY(frmvinto::isLoaded() && frmvinto::get().isVisible());
         // Enter on "Sì", which has the focus, starts over.
-        QApplication::setActiveWindow(&frmvinto::get());
+        QVERIFY(support::activate(&frmvinto::get()));
         QCOMPARE(QApplication::focusWidget(), frmvinto::get().cmdsi);
         keys(&frmvinto::get(), {Qt::Key_Return});
         QVERIFY(!frmvinto::isLoaded());
