@@ -195,6 +195,20 @@ void FormCore::checkFrame()
         applyPlacement();
 }
 
+void FormCore::attachToMainWindow()
+{
+    if (frame_ != Frame::FixedDialog || windowsPlaceThemselves())
+        return;
+    const auto windows = FormRegistry::instance().loaded();
+    const auto main = std::find_if(windows.begin(), windows.end(), [](const QWidget *window) {
+        return qobject_cast<const QMainWindow *>(window) != nullptr;
+    });
+    if (main == windows.end() || !(*main)->windowHandle())
+        return;
+    window_->winId(); // the native window, to which the parent is given
+    window_->windowHandle()->setTransientParent((*main)->windowHandle());
+}
+
 void Dialog::reject()
 {
     if (cancel_ && cancel_->isEnabled() && cancel_->isVisible())

@@ -103,6 +103,9 @@ public:
     void place(Placement rule);
     // Looks for a frame that the window system has added since the window was placed.
     void checkFrame();
+    // Where the compositor places the windows, a dialog belongs to the main window, and so comes
+    // up over it; elsewhere every window stays without an owner.
+    void attachToMainWindow();
     // Marks the window as going; false if an unload of it is already under way.
     bool startUnloading() { return !std::exchange(unloading_, true); }
 
@@ -161,6 +164,7 @@ public:
     // Shows the window modeless, or brings it to the front if it is open.
     void showForm()
     {
+        core_.attachToMainWindow();
         Base::show();
         Base::raise();
         Base::activateWindow();

@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QVersionNumber>
 #include <cmath>
 
 namespace platform {
@@ -51,10 +53,12 @@ public:
     {
         return picture_.pixmap(size, 1.0);
     }
-    // QIcon asks for the size in device pixels here.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
     {
-        return picture_.pixmap((QSizeF(size) / scale).toSize(), scale);
+        // Up to Qt 6.7, QIcon asks for the size in device pixels here; from 6.8 on, in logical
+        // pixels. It is the Qt that runs that decides, not the one the program was built with.
+        static const bool logical = QLibraryInfo::version() >= QVersionNumber(6, 8);
+        return picture_.pixmap(logical ? size : (QSizeF(size) / scale).toSize(), scale);
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {

@@ -27,6 +27,12 @@ std::function<bool()> &listeningHook()
     return hook;
 }
 
+std::function<bool()> &placementHook()
+{
+    static std::function<bool()> hook;
+    return hook;
+}
+
 } // namespace
 
 void beep()
@@ -52,6 +58,20 @@ bool assistiveTechnologyListens()
     return listeningHook() ? listeningHook()() : QAccessible::isActive();
 }
 
+QByteArray preferredWindowSystems()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return {};
+    return QByteArrayLiteral("xcb;wayland");
+}
+
+bool windowsPlaceThemselves()
+{
+    if (placementHook())
+        return placementHook()();
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void setBeepHook(std::function<void()> hook)
 {
     beepHook() = std::move(hook);
@@ -65,6 +85,11 @@ void setEndProgramHook(std::function<void()> hook)
 void setListeningHook(std::function<bool()> hook)
 {
     listeningHook() = std::move(hook);
+}
+
+void setPlacementHook(std::function<bool()> hook)
+{
+    placementHook() = std::move(hook);
 }
 
 } // namespace platform

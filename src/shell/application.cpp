@@ -2,9 +2,11 @@
 
 #include "platform/fonts.h"
 #include "platform/form.h"
+#include "platform/system.h"
 #include "shell/frminizio.h"
 
 #include <QApplication>
+#include <vector>
 
 namespace shell {
 
@@ -22,11 +24,17 @@ void prepareApplication()
 
 int run(const std::function<void(QWidget *splash)> &watch)
 {
-    // The program takes no command line: Qt is given the program's name and nothing else.
-    int argc = 1;
+    // The program takes no command line: Qt is given the program's name, and the window systems
+    // that the program prefers where the user has chosen none.
+    QByteArray systems = platform::preferredWindowSystems();
     char name[] = "marolda";
-    char *argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    char option[] = "-platform";
+    std::vector<char *> arguments{name};
+    if (!systems.isEmpty())
+        arguments.insert(arguments.end(), {option, systems.data()});
+    int argc = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication application(argc, arguments.data());
     prepareApplication();
     frminizio &splash = frminizio::get();
     if (watch)

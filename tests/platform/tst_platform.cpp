@@ -3,6 +3,7 @@
 #include "platform/graphicbutton.h"
 #include "platform/label.h"
 #include "platform/random.h"
+#include "platform/system.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
 #include "support.h"
@@ -171,6 +172,31 @@ private slots:
         window.hide();
         window.showForm();
         QCOMPARE(window.pos(), QPoint(5, 7));
+    }
+
+    void windowSystemIsX11WhereverADisplayIsSet_data()
+    {
+        QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM
+        QTest::addColumn<QByteArray>("display"); // DISPLAY
+        QTest::addColumn<QByteArray>("asked");
+        QTest::newRow("an X display")
+            << QByteArray() << QByteArray(":0") << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland alone") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("the user's choice")
+            << QByteArray("wayland") << QByteArray(":0") << QByteArray();
+    }
+    void windowSystemIsX11WhereverADisplayIsSet()
+    {
+        QFETCH(QByteArray, chosen);
+        QFETCH(QByteArray, display);
+        const QByteArray wasChosen = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray wasDisplay = qgetenv("DISPLAY");
+        qputenv("QT_QPA_PLATFORM", chosen);
+        qputenv("DISPLAY", display);
+        const QByteArray asked = preferredWindowSystems();
+        qputenv("QT_QPA_PLATFORM", wasChosen);
+        qputenv("DISPLAY", wasDisplay);
+        QTEST(asked, "asked");
     }
 
     void centringComputesInSinglePrecision()

@@ -556,6 +556,32 @@ private slots:
         QCOMPARE(frmgioco::get().windowIcon().cacheKey(), pictures::windowIcon().cacheKey());
         QVERIFY(frmgioco::get().windowFlags() & Qt::WindowMaximizeButtonHint);
     }
+
+    // Where the compositor places the windows, the dialogs come up over the main window, which
+    // they belong to; where the windows place themselves, none has an owner.
+    void dialogsBelongToTheMainWindowWhereTheCompositorPlaces_data()
+    {
+        QTest::addColumn<bool>("compositorPlaces");
+        QTest::newRow("X11") << false;
+        QTest::newRow("Wayland") << true;
+    }
+    void dialogsBelongToTheMainWindowWhereTheCompositorPlaces()
+    {
+        QFETCH(bool, compositorPlaces);
+        platform::setPlacementHook([compositorPlaces] { return !compositorPlaces; });
+        frmgioco &gioco = frmgioco::get();
+        gioco.showForm();
+        const auto shown = [](auto &window) -> QWidget * {
+            window.showForm();
+            return &window;
+        };
+        for (QWidget *dialog :
+             {shown(frmimposta::get()), shown(frmvinto::get()), shown(frmperso::get()),
+              shown(frmscelta::get()), shown(frminfo::get()), shown(frmrequisiti::get())}) {
+            QCOMPARE(dialog->windowHandle()->transientParent(),
+                     compositorPlaces ? gioco.windowHandle() : nullptr);
+        }
+    }
 };
 
 QTEST_MAIN(ShellTest)

@@ -89,6 +89,7 @@ void freshStart(unsigned seed)
     platform::setBeepHook([] { ++currentRecord.beeps; });
     platform::setEndProgramHook([] { ++currentRecord.endRequests; });
     platform::setListeningHook(nullptr);
+    platform::setPlacementHook(nullptr);
 }
 
 ScriptedRandom &script()
