@@ -88,7 +88,7 @@ frmgioco::frmgioco()
     tempo = new QTimer(this);
     tempo->setInterval(1500);
     connect(tempo, &QTimer::timeout, this, &frmgioco::tempoTimer);
-    announcer = new platform::Announcer(client());
+    notice = new platform::Notice(client());
     fitToClientArea();
 }
 
@@ -317,7 +317,7 @@ void frmgioco::cmdatClick(int n)
 
 void frmgioco::announcePhase()
 {
-    announcer->announceAfterChanges(lblaiuto->text());
+    notice->announceAfterChanges(lblaiuto->text());
 }
 
 void frmgioco::announceShot(const QString &grid, int cell, const platform::Label *result,
@@ -326,7 +326,7 @@ void frmgioco::announceShot(const QString &grid, int cell, const platform::Label
     // The report costs more than the rest of the shot: made only for a screen reader.
     if (!platform::assistiveTechnologyListens())
         return;
-    announcer->announce(
+    notice->announce(
         texts::shotReport(grid, cell, result->text(), gameGoesOn ? lblaiuto->text() : QString()));
 }
 

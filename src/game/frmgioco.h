@@ -42,7 +42,7 @@ public:
     platform::PictureBox *pctfocus;          // takes the focus from every clicked cell
     platform::PictureBox *pct, *pct2, *pct3; // hidden: the hit, miss and empty markings
     QTimer *tempo;                           // its tick is the computer's shot
-    platform::Announcer *announcer;          // tells a screen reader what happens
+    platform::Notice *notice;                // tells a screen reader what happens
 
     QMenu *mnugioco;
     QAction *mnuimposta;

@@ -14,11 +14,10 @@ void createGrid(Grid &grid, QWidget *parent, QPoint originTwips)
     for (int k = 1; k <= 100; ++k) {
         const int column = (k - 1) % 10;
         const int row = (k - 1) / 10;
-        auto *cell = new platform::Label(
+        auto *cell = new platform::ButtonLabel(
             parent, platform::twipsRect(originTwips.x() + pitch * column,
                                         originTwips.y() + pitch * row, 375, 375));
         cell->setObjectName(QStringLiteral("cell%1").arg(k));
-        cell->setBorder(true);
         cell->setBackColour(colours::noShip);
         grid[k] = cell;
     }
@@ -32,7 +31,7 @@ void clear(Grid &grid)
 
 int shipCount(const Grid &grid)
 {
-    return int(std::count_if(grid.begin(), grid.end(), [](const platform::Label *cell) {
+    return int(std::count_if(grid.begin(), grid.end(), [](const platform::ButtonLabel *cell) {
         return cell->backColour() == colours::ship;
     }));
 }

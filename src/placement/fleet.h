@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/buttonlabel.h"
 #include "platform/controlarray.h"
-#include "platform/label.h"
 
 #include <QPoint>
 
@@ -10,7 +10,7 @@
 namespace fleet {
 
 inline constexpr int size = 12;
-using Grid = platform::ControlArray<platform::Label, 100>;
+using Grid = platform::ControlArray<platform::ButtonLabel, 100>;
 
 // Creates the 100 empty cells, 375 twips square on a pitch of 360 from `originTwips`.
 void createGrid(Grid &grid, QWidget *parent, QPoint originTwips);

@@ -46,12 +46,12 @@ frmimposta::frmimposta()
     fleet::createGrid(lblimp, client(), QPoint(720, 1320));
     for (int k = 1; k <= 100; ++k) {
         // Reached by Tab after the buttons and moved through by the arrows; a click leaves the
-        // focus where it was. Set first: it makes the cell a button to assistive technology.
+        // focus where it was.
         lblimp[k]->setFocusPolicy(Qt::TabFocus);
         lblimp[k]->setCursor(Qt::CrossCursor);
         lblimp[k]->setAccessibleName(texts::cellName(k));
         lblimp[k]->setStateText(texts::fleetCellState);
-        connect(lblimp[k], &platform::Label::clicked, this, [this, k] { lblimpClick(k); });
+        connect(lblimp[k], &QAbstractButton::clicked, this, [this, k] { lblimpClick(k); });
     }
     Shape2 = new platform::Shape(client(), twipsRect(720, 1320, 3615, 3615),
                                  platform::Shape::Kind::Rectangle, std::nullopt,
@@ -72,7 +72,7 @@ frmimposta::frmimposta()
     setCancelButton(cmdannulla);
     cmdcasuale->setFocus();
     new platform::GridNavigation(this, {platform::cellList(lblimp)});
-    announcer = new platform::Announcer(client());
+    notice = new platform::Notice(client());
 }
 
 void frmimposta::load()
@@ -124,8 +124,8 @@ void frmimposta::lblimpClick(int k)
     showCounter();
     withdrawUnreadyFleet();
     if (navirestanti != before)
-        announcer->announce(texts::placementReport(
-            k, texts::fleetCellState(*lblimp[k]->backColour()), lblcom->text()));
+        notice->announce(texts::placementReport(k, texts::fleetCellState(lblimp[k]->backColour()),
+                                                lblcom->text()));
 }
 
 void frmimposta::cmdcasualeClick()
@@ -137,7 +137,7 @@ void frmimposta::cmdcasualeClick()
     fleet::drawShips(lblimp);
     lblcom->setText(texts::placementDone);
     navirestanti = 0;
-    announcer->announce(lblcom->text());
+    notice->announce(lblcom->text());
 }
 
 void frmimposta::cmdcancellaClick()
@@ -147,7 +147,7 @@ void frmimposta::cmdcancellaClick()
     navirestanti = fleet::size;
     showCounter();
     withdrawUnreadyFleet();
-    announcer->announce(lblcom->text());
+    notice->announce(lblcom->text());
 }
 
 void frmimposta::cmdannullaClick()

@@ -3,6 +3,7 @@
 #include "placement/fleet.h"
 #include "platform/announcer.h"
 #include "platform/form.h"
+#include "platform/label.h"
 
 class QPushButton;
 namespace platform {
@@ -21,7 +22,7 @@ public:
     QPushButton *cmdcancella;
     QPushButton *cmdannulla;
     QPushButton *cmdok;
-    platform::Announcer *announcer; // tells a screen reader the counter and the cell changed
+    platform::Notice *notice; // tells a screen reader the counter and the cell changed
 
     int navirestanti = 0; // ships still to place: 12 minus the ships in the grid
 

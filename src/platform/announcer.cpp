@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace platform {
@@ -12,16 +13,67 @@ namespace {
 
 QAccessibleInterface *notificationFace(const QString &, QObject *object)
 {
-    if (auto *announcer = qobject_cast<Announcer *>(object))
-        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    if (auto *notice = qobject_cast<Notice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
+}
+
+// Puts one message out to assistive technology, through a notice in a window on screen.
+void speak(Notice *notice, const QString &text)
+{
+    notice->setAccessibleName(text);
+    // A notification that shows is spoken whatever has the focus. A change of name or
+    // description alone is not: this Qt sends a reference to the object in place of the new
+    // text, which screen readers cannot read out.
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace
 
-Announcer::Announcer(QWidget *parent)
-    : QWidget(parent)
+Announcer &Announcer::instance()
+{
+    // The application owns it, so that it goes before the application does.
+    static QPointer<Announcer> one;
+    if (!one)
+        one = new Announcer(QCoreApplication::instance());
+    return *one;
+}
+
+Announcer::Announcer(QObject *parent)
+    : QObject(parent)
     , settle(new QTimer(this))
+{
+    // A screen reader goes through a flood of a few hundred changes in about half a second.
+    settle->setInterval(1000);
+    settle->setSingleShot(true);
+    connect(settle, &QTimer::timeout, this, [this] {
+        if (waitingNotice_)
+            announce(waitingNotice_, waiting_);
+    });
+}
+
+void Announcer::announce(Notice *notice, const QString &text)
+{
+    settle->stop();
+    if (!assistiveTechnologyListens())
+        return;
+    speak(notice, text);
+    emit announced(text);
+}
+
+void Announcer::announceAfterChanges(Notice *notice, const QString &text)
+{
+    // Without a screen reader there is no one to tell, and no timer runs.
+    if (!assistiveTechnologyListens())
+        return;
+    waitingNotice_ = notice;
+    waiting_ = text;
+    settle->start();
+}
+
+Notice::Notice(QWidget *parent)
+    : QWidget(parent)
 {
     static const bool installed = [] {
         QAccessible::installFactory(notificationFace);
@@ -30,33 +82,6 @@ Announcer::Announcer(QWidget *parent)
     Q_UNUSED(installed);
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A screen reader goes through a flood of a few hundred changes in about half a second.
-    settle->setInterval(1000);
-    settle->setSingleShot(true);
-    connect(settle, &QTimer::timeout, this, [this] { announce(waiting_); });
-}
-
-void Announcer::announce(const QString &text)
-{
-    settle->stop();
-    if (!assistiveTechnologyListens())
-        return;
-    setAccessibleName(text);
-    // A notification that shows is spoken whatever has the focus. A change of name or
-    // description alone is not: this Qt sends a reference to the object in place of the new
-    // text, which screen readers cannot read out.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-    emit announced(text);
-}
-
-void Announcer::announceAfterChanges(const QString &text)
-{
-    // Without a screen reader there is no one to tell, and no timer runs.
-    if (!assistiveTechnologyListens())
-        return;
-    waiting_ = text;
-    settle->start();
 }
 
 } // namespace platform

@@ -1,25 +1,28 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QTimer;
 
 namespace platform {
 
-// Tells assistive technology what has just happened, wherever the keyboard focus is: a screen
-// reader speaks it at once. It is an accessible notification without size, so nothing of it
-// shows on screen; without a screen reader listening it does nothing at all. Create it last in
-// its window, after the controls the player reaches.
-class Announcer : public QWidget {
+class Notice;
+
+// The program's one voice. It tells assistive technology what has just happened, wherever the
+// keyboard focus is, through the notice of the window that tells it: a screen reader speaks it
+// at once. A newer message, from any window, drops one still waiting, so nothing is told after
+// a newer one. Without a screen reader listening it does nothing at all, and no timer runs.
+class Announcer : public QObject {
     Q_OBJECT
 public:
-    explicit Announcer(QWidget *parent);
+    static Announcer &instance();
 
-    // Tells `text` now; an announcement still waiting is dropped.
-    void announce(const QString &text);
+    // Tells `text` now; a message still waiting is dropped.
+    void announce(Notice *notice, const QString &text);
     // Tells `text` once a screen reader has gone through the changes that the handler under way
     // makes to many controls: one that is flooded with changes drops what comes among them.
-    void announceAfterChanges(const QString &text);
+    void announceAfterChanges(Notice *notice, const QString &text);
 
     QTimer *settle; // how long a screen reader is given for a flood of changes
 
@@ -27,7 +30,26 @@ signals:
     void announced(const QString &text);
 
 private:
+    explicit Announcer(QObject *parent);
+
+    QPointer<Notice> waitingNotice_; // none once its window has gone
     QString waiting_;
+};
+
+// Where a window's messages are told: an accessible notification without size, so nothing of it
+// shows on screen. A screen reader speaks only a notification in a window on screen, so each
+// window that tells has its own. Create it last in its window, after the controls the player
+// reaches.
+class Notice : public QWidget {
+    Q_OBJECT
+public:
+    explicit Notice(QWidget *parent);
+
+    void announce(const QString &text) { Announcer::instance().announce(this, text); }
+    void announceAfterChanges(const QString &text)
+    {
+        Announcer::instance().announceAfterChanges(this, text);
+    }
 };
 
 } // namespace platform

@@ -26,6 +26,7 @@ FormRegistry &FormRegistry::instance()
 
 void FormRegistry::enrol(QWidget *window, void (*release)())
 {
+    loaded_.removeIf([](const Entry &entry) { return !entry.window; });
     loaded_.append({window, release});
 }
 
@@ -42,20 +43,23 @@ QList<QWidget *> FormRegistry::loaded() const
 {
     QList<QWidget *> windows;
     for (const auto &entry : loaded_)
-        windows.append(entry.window);
+        if (entry.window)
+            windows.append(entry.window);
     return windows;
 }
 
 bool FormRegistry::anyVisible() const
 {
-    return std::any_of(loaded_.begin(), loaded_.end(),
-                       [](const Entry &entry) { return entry.window->isVisible(); });
+    const QList<QWidget *> windows = loaded();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QWidget *window) { return window->isVisible(); });
 }
 
 void FormRegistry::releaseAll()
 {
     while (!loaded_.isEmpty())
-        loaded_.takeLast().release();
+        if (const Entry entry = loaded_.takeLast(); entry.window)
+            entry.release();
     for (const auto &window : std::exchange(discarded_, {}))
         delete window.data();
     cancelVisibilityCheck();
@@ -87,8 +91,8 @@ void FormRegistry::cancelVisibilityCheck()
 void FormRegistry::hideAllForEnd()
 {
     ending_ = true;
-    for (const auto &entry : loaded_)
-        entry.window->hide();
+    for (QWidget *window : loaded())
+        window->hide();
 }
 
 void FormRegistry::resetEndingAndFramesForTests()

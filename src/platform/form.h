@@ -61,7 +61,7 @@ public:
 
 private:
     struct Entry {
-        QWidget *window;
+        QPointer<QWidget> window; // null once deleted, by its unload or by any other path
         void (*release)();
     };
     void cancelVisibilityCheck();

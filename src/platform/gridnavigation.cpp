@@ -55,7 +55,8 @@ bool GridNavigation::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
                        key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
-    if (!arrow || key->modifiers() != Qt::NoModifier)
+    // The keypad's arrows, with NumLock off, come with the keypad's modifier.
+    if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     Place target;
     if (watched == sink_)

@@ -7,10 +7,10 @@ class QWidget;
 
 namespace platform {
 
-// Moves the keyboard focus among the cells of 10 x 10 grids with the arrow keys, wrapping from
-// one edge to the opposite one. The cells keep every other key, and their clicks. On the focus
-// sink, if the window has one, the arrows go on from the cell that last gave the focus up, or
-// enter the first grid at its first cell.
+// Moves the keyboard focus among the cells of 10 x 10 grids with the arrow keys, the keypad's
+// included, wrapping from one edge to the opposite one. The cells keep every other key, and their
+// clicks. On the focus sink, if the window has one, the arrows go on from the cell that last gave
+// the focus up, or enter the first grid at its first cell.
 class GridNavigation : public QObject {
 public:
     // Each grid lists its cells 1 to 100 in order.

@@ -1,35 +1,13 @@
 #include "platform/label.h"
 
-#include <QAccessibleWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace platform {
-
-namespace {
-
-// A label that takes the keyboard focus is pressed as a button is, and assistive technology is
-// told so: it then reads the label's state out with its name as the focus reaches it.
-QAccessibleInterface *pressableFace(const QString &, QObject *object)
-{
-    auto *label = qobject_cast<Label *>(object);
-    if (label && (label->focusPolicy() & Qt::TabFocus))
-        return new QAccessibleWidget(label, QAccessible::Button);
-    return nullptr;
-}
-
-} // namespace
 
 Label::Label(QWidget *parent, const QRect &geometry, const QString &text)
     : QLabel(text, parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(pressableFace);
-        return true;
-    }();
-    Q_UNUSED(installed);
     setGeometry(geometry);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
@@ -40,11 +18,6 @@ void Label::setBackColour(ColourValue value)
 {
     if (back_.change(this, value))
         update();
-}
-
-void Label::setStateText(StateText stateText)
-{
-    back_.setWords(this, stateText);
 }
 
 void Label::setForeColour(ColourValue value)
@@ -71,12 +44,6 @@ void Label::paintEvent(QPaintEvent *)
         painter.setPen(QColor(Qt::black));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
     if (text().isEmpty())
         return;
     painter.setPen(isEnabled() ? toQColor(fore_)
@@ -84,33 +51,6 @@ void Label::paintEvent(QPaintEvent *)
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(),
                           QPalette::NoRole);
-}
-
-void Label::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void Label::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
-
-void Label::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
-        (focusPolicy() & Qt::TabFocus)) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
 }
 
 Label *createLabel(QWidget *parent, const QRect &geometry, const QString &text, const QFont &font,

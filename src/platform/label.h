@@ -9,9 +9,7 @@
 namespace platform {
 
 // A label: transparent unless given a back colour, with an optional single-line border,
-// wrapping its text. It reports a click, which the fleet grids use. One that takes the keyboard
-// focus shows it, Space clicks it, and assistive technology sees a button: set its focus policy
-// before anything else makes it accessible.
+// wrapping its text.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -24,22 +22,14 @@ public:
     ColourValue foreColour() const { return fore_; }
     void setBorder(bool single);
     bool hasBorder() const { return border_; }
-    void setStateText(StateText stateText);
-
-signals:
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     ColourState back_;
     ColourValue fore_ = system::buttonText;
     bool border_ = false;
-    bool pressed_ = false;
 };
 
 // A transparent label as designed: its text, font, colour and alignment.

@@ -2,6 +2,7 @@
 
 #include "game/frmgioco.h"
 #include "placement/frmimposta.h"
+#include "platform/announcer.h"
 #include "platform/form.h"
 #include "platform/system.h"
 #include "shell/application.h"
@@ -71,6 +72,8 @@ void releaseAll()
     QCoreApplication::sendPostedEvents();
     registry.resetEndingAndFramesForTests();
     platform::setFrameSource(nullptr);
+    // A fresh voice as well: no message waits, and it waits as long as the program's own.
+    delete &platform::Announcer::instance();
 }
 
 void freshStart(unsigned seed)

@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
@@ -30,6 +31,11 @@ void freshStartWithAScreenReader()
 {
     support::freshStart();
     platform::setListeningHook([] { return true; });
+}
+
+platform::Announcer &announcer()
+{
+    return platform::Announcer::instance();
 }
 
 QAccessibleInterface *accessible(QObject *object)
@@ -59,6 +65,12 @@ void keys(QWidget *widget, const QList<Qt::Key> &sequence)
 {
     for (const Qt::Key key : sequence)
         support::key(QApplication::focusWidget() ? QApplication::focusWidget() : widget, key);
+}
+
+// A key of the keypad with NumLock off, or a digit with NumLock on, as a data row holds it.
+int keypad(Qt::Key key)
+{
+    return (Qt::KeypadModifier | key).toCombined();
 }
 
 // The arrow keys that lead from cell `from` to cell `to` of a grid.
@@ -124,17 +136,17 @@ private slots:
             support::releaseAll();
             freshStartWithAScreenReader();
             frmgioco &gioco = frmgioco::get();
-            QSignalSpy told(gioco.announcer, &platform::Announcer::announced);
-            gioco.announcer->settle->setInterval(0);
+            QSignalSpy told(&announcer(), &platform::Announcer::announced);
+            announcer().settle->setInterval(0);
             support::startedGame(support::playerFleet, fleet);
-            QTRY_VERIFY(!gioco.announcer->settle->isActive());
+            QTRY_VERIFY(!announcer().settle->isActive());
             support::click(gioco.cmdat[water]);
             support::script().queueCells({50});
             QVERIFY(support::computerTurn());
             QStringList exposure;
             for (int i = 1; i <= 100; ++i)
                 exposure += everythingExposed(gioco.cmdat[i]);
-            exposure += everythingExposed(gioco.announcer) + everythingExposed(gioco.pctfocus);
+            exposure += everythingExposed(gioco.notice) + everythingExposed(gioco.pctfocus);
             for (const auto &announcement : told)
                 exposure += announcement.first().toString();
             exposures.append(exposure);
@@ -165,7 +177,7 @@ private slots:
                  QStringLiteral("nave"));
         QCOMPARE(accessible(imposta.lblimp[1])->text(QAccessible::Description),
                  QStringLiteral("acqua"));
-        QCOMPARE(accessible(gioco.announcer)->role(), QAccessible::Notification);
+        QCOMPARE(accessible(gioco.notice)->role(), QAccessible::Notification);
     }
 
     void everyControlThatTakesTheFocusHasAName()
@@ -208,13 +220,17 @@ private slots:
         QTest::newRow("top edge") << 4 << int(Qt::Key_Up) << 94;
         QTest::newRow("bottom edge") << 95 << int(Qt::Key_Down) << 5;
         QTest::newRow("down") << 37 << int(Qt::Key_Down) << 47;
+        // With NumLock off the keypad's arrows move as well; with it on, its digits do not.
+        QTest::newRow("keypad, left edge") << 11 << keypad(Qt::Key_Left) << 20;
+        QTest::newRow("keypad 6, NumLock on") << 45 << keypad(Qt::Key_6) << 45;
     }
     void arrowsMoveWithinAGridAndWrap()
     {
         QFETCH(int, from);
         QFETCH(int, key);
         QFETCH(int, to);
-        QCOMPARE(platform::GridNavigation::neighbour(from, key), to);
+        const QKeyCombination typed = QKeyCombination::fromCombined(key);
+        QCOMPARE(platform::GridNavigation::neighbour(from, typed.key()), to);
         frmgioco &gioco = support::startedGame();
         frmimposta &imposta = frmimposta::get();
         imposta.showForm();
@@ -223,7 +239,7 @@ private slots:
                                                platform::cellList(imposta.lblimp)};
         for (const auto &grid : grids) {
             grid[from - 1]->setFocus();
-            support::key(grid[from - 1], Qt::Key(key));
+            support::key(grid[from - 1], typed.key(), typed.keyboardModifiers());
             QCOMPARE(QApplication::focusWidget(), grid[to - 1]);
         }
         // The arrows move the focus only: nothing was fired or placed.
@@ -243,6 +259,7 @@ private slots:
         QTest::newRow("down after L10") << true << 100 << int(Qt::Key_Down) << 10;
         QTest::newRow("left after D4 of the defence") << false << 34 << int(Qt::Key_Left) << 33;
         QTest::newRow("up before any click") << true << 0 << int(Qt::Key_Up) << 1;
+        QTest::newRow("keypad, down after E5") << true << 45 << keypad(Qt::Key_Down) << 55;
     }
     void arrowsOnTheFocusSinkGoOnFromTheLastCell()
     {
@@ -258,12 +275,91 @@ private slots:
         if (clicked)
             support::click(cell(clicked));
         QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
-        support::key(gioco.pctfocus, Qt::Key(key));
+        const QKeyCombination typed = QKeyCombination::fromCombined(key);
+        support::key(gioco.pctfocus, typed.key(), typed.keyboardModifiers());
         QCOMPARE(QApplication::focusWidget(), cell(to));
         // The sink keeps every other key: Tab still leads to A1.
         gioco.pctfocus->setFocus();
         support::key(gioco.pctfocus, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), gioco.cmdat[1]);
+    }
+
+    // Cell 5 of each grid, pressed by Space held down and let go, or by the press action of
+    // assistive technology (switch access, voice control): it does what a click does, once, and
+    // Space acts on its release as on the toolkit's buttons, never on the keyboard's repeats.
+    void cellsArePressedAsButtons_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<bool>("space");
+        QTest::addColumn<QStringList>("after"); // the counter, the help line, the focus
+        const QString ours = texts::aiutoYourTurn;
+        for (const bool space : {true, false}) {
+            const char *how = space ? "Space held" : "press action";
+            QTest::addRow("placement, %s", how)
+                << "imposta" << space
+                << QStringList{texts::placementCounter(1), ours, QStringLiteral("cell5")};
+            QTest::addRow("attack, %s", how)
+                << "attacco" << space
+                << QStringList{texts::placementDone, texts::aiutoWait, QStringLiteral("pctfocus")};
+            QTest::addRow("defence, %s", how)
+                << "difesa" << space
+                << QStringList{texts::placementDone, ours, QStringLiteral("pctfocus")};
+        }
+    }
+    void cellsArePressedAsButtons()
+    {
+        QFETCH(QString, grid);
+        QFETCH(bool, space);
+        QFETCH(QStringList, after);
+        frmgioco &gioco = support::startedGame();
+        frmimposta &imposta = frmimposta::get();
+        QWidget *cell = gioco.cmddi[5];
+        if (grid == QLatin1String("imposta")) {
+            imposta.showForm();
+            cell = imposta.lblimp[5];
+        } else if (grid == QLatin1String("attacco")) {
+            cell = gioco.cmdat[5];
+        }
+        QVERIFY(support::activate(cell));
+        cell->setFocus();
+        const auto state = [&] {
+            return QStringList{imposta.lblcom->text(), gioco.lblaiuto->text(),
+                               QApplication::focusWidget()->objectName()};
+        };
+        const QStringList before = state();
+        if (space) {
+            const auto type = [](QEvent::Type type, bool repeat) {
+                QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+                QApplication::sendEvent(QApplication::focusWidget(), &event);
+            };
+            type(QEvent::KeyPress, false);
+            for (int repeat = 0; repeat < 3; ++repeat) {
+                type(QEvent::KeyRelease, true);
+                type(QEvent::KeyPress, true);
+            }
+            QCOMPARE(state(), before);
+            type(QEvent::KeyRelease, false);
+        } else {
+            accessible(cell)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        }
+        QTRY_COMPARE(state(), after);
+    }
+
+    // One voice for every window: a message told at once, here by the placement window, drops
+    // the main window's message that still waits for the restart's changes to pass.
+    void aNewerMessageDropsOneStillWaiting()
+    {
+        frmgioco &gioco = support::startedGame();
+        QSignalSpy told(&announcer(), &platform::Announcer::announced);
+        announcer().settle->setInterval(60000);
+        support::key(&gioco, Qt::Key_F3);
+        support::key(&gioco, Qt::Key_F1);
+        support::click(frmimposta::get().cmdcasuale);
+        announcer().settle->setInterval(0); // what still waits is told now
+        QTRY_VERIFY(!announcer().settle->isActive());
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0][0].toString(), texts::placementDone);
     }
 
     // A whole game with keys only, from the start-up window to "Sì": the fleet placed cell by
@@ -277,17 +373,16 @@ private slots:
             splash.tempoTimer();
         frmgioco &gioco = frmgioco::get();
         QVERIFY(gioco.isVisible());
-        QSignalSpy told(gioco.announcer, &platform::Announcer::announced);
+        QSignalSpy told(&announcer(), &platform::Announcer::announced);
         const auto lastTold = [&told] {
             return told.isEmpty() ? QString() : told.last()[0].toString();
         };
-        gioco.announcer->settle->setInterval(0);
+        announcer().settle->setInterval(0);
         QVERIFY(support::activate(&gioco));
         gioco.pctfocus->setFocus();
         keys(&gioco, {Qt::Key_F1});
         frmimposta &imposta = frmimposta::get();
         QVERIFY(imposta.isVisible());
-        QSignalSpy placed(imposta.announcer, &platform::Announcer::announced);
         QVERIFY(support::activate(&imposta));
         QCOMPARE(QApplication::focusWidget(), imposta.cmdcasuale);
         // Past the buttons, the grid: the first row and A2, B2, by Space and the arrows.
@@ -295,8 +390,8 @@ private slots:
         for (int cell = 1; cell <= 12; ++cell) {
             QCOMPARE(QApplication::focusWidget(), imposta.lblimp[cell]);
             keys(&imposta, {Qt::Key_Space});
-            QCOMPARE(placed.size(), cell);
-            QCOMPARE(placed.last().first().toString(),
+            QCOMPARE(told.size(), cell);
+            QCOMPARE(lastTold(),
                      texts::placementReport(cell, QStringLiteral("nave"), imposta.lblcom->text()));
             keys(&imposta, arrowsBetween(cell, cell + 1));
         }
@@ -334,7 +429,7 @@ private slots:
             }
             from = target;
         }
-        QCOMPARE(told.size(), 2 + 12 + 11);
+        QCOMPARE(told.size(), 12 + 2 + 12 + 11);
         QVERIFY(frmvinto::isLoaded() && frmvinto::get().isVisible());
         // Enter on "Sì", which has the focus, starts over.
         QVERIFY(support::activate(&frmvinto::get()));
@@ -350,14 +445,14 @@ private slots:
     void theLostGameAndThePlacementButtonsAreTold()
     {
         frmgioco &gioco = support::lostGame();
-        QCOMPARE(gioco.announcer->accessibleName(),
+        QCOMPARE(gioco.notice->accessibleName(),
                  texts::shotReport(QStringLiteral("Difesa"), 12, QStringLiteral("Colpito!"), {}));
         support::releaseAll();
         freshStartWithAScreenReader();
         frmgioco::get().showForm();
         support::key(&frmgioco::get(), Qt::Key_F1);
         frmimposta &imposta = frmimposta::get();
-        QSignalSpy placed(imposta.announcer, &platform::Announcer::announced);
+        QSignalSpy placed(&announcer(), &platform::Announcer::announced);
         support::click(imposta.cmdcasuale);
         support::click(imposta.cmdcancella);
         QCOMPARE(placed.size(), 2);
