@@ -33,11 +33,6 @@ void freshStartWithAScreenReader()
     platform::setListeningHook([] { return true; });
 }
 
-platform::Announcer &announcer()
-{
-    return platform::Announcer::instance();
-}
-
 QAccessibleInterface *accessible(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
@@ -65,12 +60,6 @@ void keys(QWidget *widget, const QList<Qt::Key> &sequence)
 {
     for (const Qt::Key key : sequence)
         support::key(QApplication::focusWidget() ? QApplication::focusWidget() : widget, key);
-}
-
-// A key of the keypad with NumLock off, or a digit with NumLock on, as a data row holds it.
-int keypad(Qt::Key key)
-{
-    return (Qt::KeypadModifier | key).toCombined();
 }
 
 // The arrow keys that lead from cell `from` to cell `to` of a grid.
@@ -136,10 +125,10 @@ private slots:
             support::releaseAll();
             freshStartWithAScreenReader();
             frmgioco &gioco = frmgioco::get();
-            QSignalSpy told(&announcer(), &platform::Announcer::announced);
-            announcer().settle->setInterval(0);
+            QSignalSpy told(&platform::Announcer::instance(), &platform::Announcer::announced);
+            platform::Announcer::instance().settle->setInterval(0);
             support::startedGame(support::playerFleet, fleet);
-            QTRY_VERIFY(!announcer().settle->isActive());
+            QTRY_VERIFY(!platform::Announcer::instance().settle->isActive());
             support::click(gioco.cmdat[water]);
             support::script().queueCells({50});
             QVERIFY(support::computerTurn());
@@ -221,8 +210,10 @@ private slots:
         QTest::newRow("bottom edge") << 95 << int(Qt::Key_Down) << 5;
         QTest::newRow("down") << 37 << int(Qt::Key_Down) << 47;
         // With NumLock off the keypad's arrows move as well; with it on, its digits do not.
-        QTest::newRow("keypad, left edge") << 11 << keypad(Qt::Key_Left) << 20;
-        QTest::newRow("keypad 6, NumLock on") << 45 << keypad(Qt::Key_6) << 45;
+        QTest::newRow("keypad, left edge")
+            << 11 << (Qt::KeypadModifier | Qt::Key_Left).toCombined() << 20;
+        QTest::newRow("keypad 6, NumLock on")
+            << 45 << (Qt::KeypadModifier | Qt::Key_6).toCombined() << 45;
     }
     void arrowsMoveWithinAGridAndWrap()
     {
@@ -259,7 +250,8 @@ private slots:
         QTest::newRow("down after L10") << true << 100 << int(Qt::Key_Down) << 10;
         QTest::newRow("left after D4 of the defence") << false << 34 << int(Qt::Key_Left) << 33;
         QTest::newRow("up before any click") << true << 0 << int(Qt::Key_Up) << 1;
-        QTest::newRow("keypad, down after E5") << true << 45 << keypad(Qt::Key_Down) << 55;
+        QTest::newRow("keypad, down after E5")
+            << true << 45 << (Qt::KeypadModifier | Qt::Key_Down).toCombined() << 55;
     }
     void arrowsOnTheFocusSinkGoOnFromTheLastCell()
     {
@@ -289,37 +281,22 @@ private slots:
     // Space acts on its release as on the toolkit's buttons, never on the keyboard's repeats.
     void cellsArePressedAsButtons_data()
     {
-        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("grid"); // placement, attack, defence
         QTest::addColumn<bool>("space");
-        QTest::addColumn<QStringList>("after"); // the counter, the help line, the focus
-        const QString ours = texts::aiutoYourTurn;
-        for (const bool space : {true, false}) {
-            const char *how = space ? "Space held" : "press action";
-            QTest::addRow("placement, %s", how)
-                << "imposta" << space
-                << QStringList{texts::placementCounter(1), ours, QStringLiteral("cell5")};
-            QTest::addRow("attack, %s", how)
-                << "attacco" << space
-                << QStringList{texts::placementDone, texts::aiutoWait, QStringLiteral("pctfocus")};
-            QTest::addRow("defence, %s", how)
-                << "difesa" << space
-                << QStringList{texts::placementDone, ours, QStringLiteral("pctfocus")};
-        }
+        for (const int grid : {0, 1, 2})
+            for (const bool space : {true, false})
+                QTest::addRow("%s, %s", QList{"placement", "attack", "defence"}[grid],
+                              space ? "Space held" : "press action")
+                    << grid << space;
     }
     void cellsArePressedAsButtons()
     {
-        QFETCH(QString, grid);
+        QFETCH(int, grid);
         QFETCH(bool, space);
-        QFETCH(QStringList, after);
         frmgioco &gioco = support::startedGame();
         frmimposta &imposta = frmimposta::get();
-        QWidget *cell = gioco.cmddi[5];
-        if (grid == QLatin1String("imposta")) {
-            imposta.showForm();
-            cell = imposta.lblimp[5];
-        } else if (grid == QLatin1String("attacco")) {
-            cell = gioco.cmdat[5];
-        }
+        imposta.showForm();
+        QWidget *cell = QList<QWidget *>{imposta.lblimp[5], gioco.cmdat[5], gioco.cmddi[5]}[grid];
         QVERIFY(support::activate(cell));
         cell->setFocus();
         const auto state = [&] {
@@ -328,38 +305,26 @@ private slots:
         };
         const QStringList before = state();
         if (space) {
-            const auto type = [](QEvent::Type type, bool repeat) {
-                QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+            const auto type = [](bool press, bool repeat) {
+                QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space, {},
+                                QStringLiteral(" "), repeat);
                 QApplication::sendEvent(QApplication::focusWidget(), &event);
             };
-            type(QEvent::KeyPress, false);
-            for (int repeat = 0; repeat < 3; ++repeat) {
-                type(QEvent::KeyRelease, true);
-                type(QEvent::KeyPress, true);
-            }
+            type(true, false);
+            for (const bool press : {false, true, false, true, false, true})
+                type(press, true); // the keyboard's repeats
             QCOMPARE(state(), before);
-            type(QEvent::KeyRelease, false);
+            type(false, false);
         } else {
             accessible(cell)->actionInterface()->doAction(
                 QAccessibleActionInterface::pressAction());
         }
-        QTRY_COMPARE(state(), after);
-    }
-
-    // One voice for every window: a message told at once, here by the placement window, drops
-    // the main window's message that still waits for the restart's changes to pass.
-    void aNewerMessageDropsOneStillWaiting()
-    {
-        frmgioco &gioco = support::startedGame();
-        QSignalSpy told(&announcer(), &platform::Announcer::announced);
-        announcer().settle->setInterval(60000);
-        support::key(&gioco, Qt::Key_F3);
-        support::key(&gioco, Qt::Key_F1);
-        support::click(frmimposta::get().cmdcasuale);
-        announcer().settle->setInterval(0); // what still waits is told now
-        QTRY_VERIFY(!announcer().settle->isActive());
-        QCOMPARE(told.size(), 1);
-        QCOMPARE(told[0][0].toString(), texts::placementDone);
+        // A ship taken away, and the focus left where it was; a shot; the focus alone.
+        QTRY_COMPARE(
+            state(),
+            (QStringList{grid == 0 ? texts::placementCounter(1) : texts::placementDone,
+                         grid == 1 ? texts::aiutoWait : texts::aiutoYourTurn,
+                         grid == 0 ? QStringLiteral("cell5") : QStringLiteral("pctfocus")}));
     }
 
     // A whole game with keys only, from the start-up window to "Sì": the fleet placed cell by
@@ -373,11 +338,11 @@ private slots:
             splash.tempoTimer();
         frmgioco &gioco = frmgioco::get();
         QVERIFY(gioco.isVisible());
-        QSignalSpy told(&announcer(), &platform::Announcer::announced);
+        QSignalSpy told(&platform::Announcer::instance(), &platform::Announcer::announced);
         const auto lastTold = [&told] {
             return told.isEmpty() ? QString() : told.last()[0].toString();
         };
-        announcer().settle->setInterval(0);
+        platform::Announcer::instance().settle->setInterval(0);
         QVERIFY(support::activate(&gioco));
         gioco.pctfocus->setFocus();
         keys(&gioco, {Qt::Key_F1});
@@ -440,24 +405,27 @@ private slots:
         QCOMPARE(support::record().endRequests, 0);
     }
 
-    // The computer's winning shot is told without a turn to follow; the placement window tells
-    // its counter whichever button changed it.
+    // The computer's winning shot is told without a turn to follow. The placement window tells
+    // its counter whichever button changed it; and, one voice for every window, the first of them
+    // drops the main window's message that still waits for the restart's changes to pass.
     void theLostGameAndThePlacementButtonsAreTold()
     {
         frmgioco &gioco = support::lostGame();
         QCOMPARE(gioco.notice->accessibleName(),
                  texts::shotReport(QStringLiteral("Difesa"), 12, QStringLiteral("Colpito!"), {}));
-        support::releaseAll();
-        freshStartWithAScreenReader();
-        frmgioco::get().showForm();
-        support::key(&frmgioco::get(), Qt::Key_F1);
+        platform::Announcer &announcer = platform::Announcer::instance();
+        QSignalSpy told(&announcer, &platform::Announcer::announced);
+        announcer.settle->setInterval(60000);
+        support::key(&gioco, Qt::Key_F3);
+        support::key(&gioco, Qt::Key_F1);
         frmimposta &imposta = frmimposta::get();
-        QSignalSpy placed(&announcer(), &platform::Announcer::announced);
         support::click(imposta.cmdcasuale);
         support::click(imposta.cmdcancella);
-        QCOMPARE(placed.size(), 2);
-        QCOMPARE(placed[0].first().toString(), texts::placementDone);
-        QCOMPARE(placed[1].first().toString(), texts::placementCounter(12));
+        announcer.settle->setInterval(0); // what still waits is told now
+        QTRY_VERIFY(!announcer.settle->isActive());
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told[0].first().toString(), texts::placementDone);
+        QCOMPARE(told[1].first().toString(), texts::placementCounter(12));
     }
 };
 
