@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
-bash scripts/setup.sh default xvfb x11-utils xdotool imagemagick dbus at-spi2-core openbox \
+bash scripts/setup.sh default xvfb x11-utils x11-xserver-utils xdotool imagemagick dbus at-spi2-core openbox \
     orca > /dev/null
 if pgrep -u "$(id -u)" -x orca > /dev/null; then
     echo "Orca is already running for this user, and cannot run twice: stop it first" >&2

@@ -10,7 +10,7 @@ preset="${1:-default}"
 # Beyond the build: the validators of the installed files, the packaging tools, and Xvfb with
 # what drives, watches and traces the program for the check of its files and sockets.
 bash scripts/setup.sh --werror on "$preset" desktop-file-utils appstream dpkg-dev file \
-    xvfb xauth x11-utils xdotool imagemagick strace
+    xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick strace
 export QT_QPA_PLATFORM=offscreen
 ctest --preset "$preset" --parallel "$(nproc)"
 if [ "$preset" = default ]; then
