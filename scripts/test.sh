@@ -2,8 +2,9 @@
 # Sets up what is missing, builds, and runs every test headless. Exits non-zero if any fails.
 # An optional argument names the preset: "default" (build/) or "asan" (build-asan/).
 # The default build also makes the Debian package, installs the program into a temporary
-# prefix and plays one whole game with it under strace (scripts/check-no-files.sh), and plays
-# one by the keyboard alone under the screen reader Orca (scripts/check-speech.sh).
+# prefix and plays one whole game with it under strace (scripts/check-no-files.sh), plays one by
+# the keyboard alone under the screen reader Orca (scripts/check-speech.sh), and runs the program
+# in a Wayland session, with Xwayland and without (scripts/check-wayland.sh).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 preset="${1:-default}"
@@ -18,4 +19,5 @@ if [ "$preset" = default ]; then
     echo "Debian package: $(ls build/marolda_*.deb)"
     bash scripts/check-no-files.sh
     bash scripts/check-speech.sh
+    bash scripts/check-wayland.sh
 fi

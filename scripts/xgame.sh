@@ -78,7 +78,10 @@ keycodes() {
             echo "no key types ${parts[-1]} by itself on this keymap" >&2
             return 1
         fi
-        parts[-1]=$code
+        # xdotool takes a number below 10 for the key of that digit: such a key keeps its name.
+        if ((code >= 10)); then
+            parts[-1]=$code
+        fi
         typed+=("$(IFS=+ && echo "${parts[*]}")")
     done
     echo "${typed[*]}"
