@@ -128,7 +128,8 @@ check() {
     fi
 }
 for cell in "${fired[@]}"; do
-    check "^Attacco $cell: (Colpito!|Acqua \.\.\.)( Aspetta\. Ora tocca a me)?$" \
+    # Orca 51 says the player's "Acqua ..." without its blank.
+    check "^Attacco $cell: (Colpito!|Acqua ?\.\.\.)( Aspetta\. Ora tocca a me)?$" \
         "the player's shot at $cell with its result"
 done
 # One answer for every shot but a winning one, each at a cell of its own.
