@@ -111,7 +111,11 @@ say "$ending" Tab "the other button" '^No button$'
 press_for "$ending" Escape "close the end-of-game window" window_gone '^Hai (vinto|perso)!$'
 wait_until 30 "the program to end" test ! -e "/proc/$program"
 program=
+# Orca stops on TERM, but not always: it may hang on its way out. It is given 10 s.
 kill -TERM "$orca"
+if ! wait_until 10 "Orca to stop" test ! -e "/proc/$orca" 2> /dev/null; then
+    kill -KILL "$orca" 2> /dev/null || true
+fi
 wait "$orca_session" || true
 orca=
 
