@@ -25,6 +25,7 @@ mkdir -p "$output"
 started=$SECONDS
 
 root=$(mktemp -d /var/tmp/marolda-debian.XXXXXX)
+chmod 755 "$root" # the root of the system, which its user must enter
 mounts=(proc sys dev dev/pts)
 # stop_inside: ends every process that runs in the system.
 stop_inside() {
