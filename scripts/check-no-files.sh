@@ -13,7 +13,7 @@ cmake --install build --prefix "$work/prefix" > /dev/null
 # The program sees no session bus (see start_xvfb), as on a machine without a desktop: a
 # desktop's bus would draw its accessibility bridge into a connection that this check forbids.
 start_xvfb "$work"
-strace -f -qq -e trace=%file,%network -o "$work/trace" "$work/prefix/bin/marolda" &
+strace -f -qq -e trace=%file,%network -o "$work/trace" "$work/prefix/games/marolda" &
 program=$!
 start_game
 
