@@ -121,6 +121,7 @@ stop_inside
 # The developer's command: every test, the package, the checks of files, speech and Wayland.
 if ! as_player 'bash scripts/test.sh' > "$output/test.log" 2>&1; then
     tail -n 40 "$output/test.log" >&2
+    cp "$root/home/player/marolda/build/orca-debug.txt" "$output/" 2> /dev/null || true
     echo "$suite: test.sh failed after $(((SECONDS - started) / 60)) min (log: $output/test.log)"
     exit 1
 fi
