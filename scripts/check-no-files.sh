@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
-bash scripts/setup.sh default xvfb xauth x11-utils xdotool strace imagemagick > /dev/null
+bash scripts/setup.sh default xvfb xauth x11-utils x11-xserver-utils xdotool strace imagemagick > /dev/null
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2> /dev/null || true; rm -rf "$work"' EXIT
@@ -13,7 +13,7 @@ cmake --install build --prefix "$work/prefix" > /dev/null
 # The program sees no session bus (see start_xvfb), as on a machine without a desktop: a
 # desktop's bus would draw its accessibility bridge into a connection that this check forbids.
 start_xvfb "$work"
-strace -f -qq -e trace=%file,%network -o "$work/trace" "$work/prefix/bin/marolda" &
+strace -f -qq -e trace=%file,%network -o "$work/trace" "$work/prefix/games/marolda" &
 program=$!
 start_game
 
@@ -31,7 +31,7 @@ if [ -z "$ended" ]; then
     exit 1
 fi
 echo "game over: $(xdotool getwindowname "$ended")"
-press "$ended" Escape
+press_for "$ended" Escape "close the end-of-game window" window_gone '^Hai (vinto|perso)!$'
 # strace ends with the last process it traces, the program's children included.
 program_ended() { ! kill -0 "$program" 2> /dev/null; }
 wait_until 30 "the program and all it started to end" program_ended

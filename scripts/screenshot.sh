@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
 output="${1:-docs/partita.png}"
-bash scripts/setup.sh default xvfb xauth x11-utils xdotool imagemagick > /dev/null
+bash scripts/setup.sh default xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick > /dev/null
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2> /dev/null || true; rm -rf "$work"' EXIT

@@ -2,12 +2,15 @@
 # Shared by the scripts that play the real program under Xvfb; source it, do not run it.
 # Nothing here waits a fixed time: every wait polls for the state it needs, for 30 s at most
 # (wait_for, wait_gone, wait_answer and fire take another limit as their last argument), and
-# fails saying what did not come. A poll that reads the screen grabs it once.
+# fails saying what did not come. What a key does shows within key_limit seconds, or the key
+# did not do it. A poll that reads the screen grabs it once.
 # Globals: xvfb, the server's process (start_xvfb); main, the main window, whose client area
 # lies at (left, top + menu) on the screen, menu being its menu bar's height (start_game).
 
 # The back colours of the cells, as the screen shows them (RRGGBB).
 hit_colour=FFC080 miss_colour=00FFFF ship_colour=FF0000
+# How long a key is given to show its effect: a window, a cell, a shot, or what Orca says.
+key_limit=10
 
 # wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds, or fails.
 wait_until() {
@@ -59,10 +62,50 @@ window_gone() { [ -z "$(window "$1")" ]; }
 # wait_gone REGEX [SECONDS]: waits until no visible window's caption matches.
 wait_gone() { wait_until "${2:-30}" "the window \"$1\" to go" window_gone "$1"; }
 
+# keycodes KEY...: prints the keys (xdotool's names, such as F1, space, alt+a, shift+Tab), each
+# key given by the keycode that types it without a modifier on the server's keymap. xdotool's
+# own lookup may type a key through another keycode and a modifier: F1 became Alt+F1 on a
+# keymap where the F1 key also switches to the first console.
+keycodes() {
+    local key parts code typed=()
+    if [ -z "${keymap:-}" ]; then
+        keymap=$(xmodmap -pke) || return 1
+    fi
+    for key in "$@"; do
+        IFS=+ read -ra parts <<< "$key"
+        code=$(awk -v name="${parts[-1]}" '$4 == name {print $2; exit}' <<< "$keymap")
+        if [ -z "$code" ]; then
+            echo "no key types ${parts[-1]} by itself on this keymap" >&2
+            return 1
+        fi
+        # xdotool takes a number below 10 for the key of that digit: such a key keeps its name.
+        if ((code >= 10)); then
+            parts[-1]=$code
+        fi
+        typed+=("$(IFS=+ && echo "${parts[*]}")")
+    done
+    echo "${typed[*]}"
+}
+
 # press WINDOW KEY...: gives WINDOW the focus and presses the keys (xdotool's names), or fails.
 press() {
-    timeout 10 xdotool windowfocus --sync "$1" key "${@:2}" && return 0
+    local codes
+    codes=$(keycodes "${@:2}") || return 1
+    # shellcheck disable=SC2086 # one word a key
+    timeout 10 xdotool windowfocus --sync "$1" key $codes && return 0
     echo "could not press ${*:2} in window $1" >&2
+    return 1
+}
+
+# press_for WINDOW KEYS WHAT COMMAND...: presses KEYS (a list) in WINDOW, then waits up to
+# key_limit seconds for COMMAND to succeed; fails saying that the keys did not do WHAT.
+press_for() {
+    local window="$1" keys="$2" what="$3" list
+    shift 3
+    read -ra list <<< "$keys"
+    press "$window" "${list[@]}" || return 1
+    wait_until "$key_limit" "$what" "$@" 2> /dev/null && return 0
+    echo "pressing $keys did not $what within $key_limit s" >&2
     return 1
 }
 
@@ -132,18 +175,16 @@ find_main() {
 # start_game: start-up to first shot (random fleet, OK, Comincia); sets main, left, top, menu.
 start_game() {
     find_main || return 1
-    local placement
-    press "$main" F1 || return 1
-    placement=$(wait_for '^Imposta le navi$') || return 1
+    press_for "$main" F1 "open the placement window" window_found '^Imposta le navi$' ||
+        return 1
+    local placement="$found"
     # Access keys click their buttons a moment later, once the buttons have shown themselves
     # pressed: OK is enabled only once "Casuale" has put the twelve ships on the grid.
-    press "$placement" alt+a || return 1
-    wait_until 30 "a random fleet" fleet_drawn "$placement" || return 1
-    press "$placement" alt+o || return 1
-    wait_gone '^Imposta le navi$' || return 1
-    press "$main" F2 || return 1
+    press_for "$placement" alt+a "draw a random fleet" fleet_drawn "$placement" || return 1
+    press_for "$placement" alt+o "close the placement window" window_gone '^Imposta le navi$' ||
+        return 1
     # "Comincia" shows the player's ships on the defence board.
-    wait_until 30 "the player's fleet on the defence board" fleet_on_board
+    press_for "$main" F2 "put the player's fleet on the defence board" fleet_on_board
 }
 
 # fire CELL [SECONDS]: clicks an attack cell, waits for the shot and the answer or the end.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build in BUILD into a temporary prefix and validates the desktop entry and the
-# AppStream file there. Usage: check-installed.sh BUILD
+# Installs the build in BUILD into a temporary prefix and validates there the desktop entry (its
+# command is the program in that prefix) and the AppStream file. Usage: check-installed.sh BUILD
 # Exits with 77, which CTest reports as skipped, where a validator is not installed: test.sh
 # installs them, setup.sh (and so play.sh) does not.
 set -euo pipefail
@@ -14,11 +14,12 @@ done
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for file in bin/marolda \
+exec=$(sed -n 's/^Exec=//p' "$prefix/share/applications/test.marolda.Marolda.desktop")
+for file in "${exec#"$prefix"/}" games/marolda \
     share/icons/hicolor/scalable/apps/test.marolda.Marolda.svg \
     share/icons/hicolor/16x16/apps/test.marolda.Marolda.png \
     share/icons/hicolor/256x256/apps/test.marolda.Marolda.png; do
-    if [ ! -s "$prefix/$file" ]; then
+    if [ ! -f "$prefix/$file" ] || [ ! -s "$prefix/$file" ]; then
         echo "not installed: $file" >&2
         exit 1
     fi

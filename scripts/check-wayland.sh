@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# The program in a Wayland session, under the compositor weston (headless), both ways it runs
+# there. With Xwayland, an X display is set: the program runs on X11, and its splash sits at the
+# top of the screen, centred across it, as it places itself. Without: it runs natively on
+# Wayland, and is played through its accessibility interface (as switch access and voice
+# control play it): the fleet at random, a few shots, the help windows, "Esci" and "Ciao". Every
+# window reaches the compositor with its title, each dialog as a child of the main window, no
+# other window appears, and the program ends. Screenshots of both go to OUTPUT.
+# Usage: bash scripts/check-wayland.sh [OUTPUT]   (after a build in build/; default OUTPUT is
+# build/wayland)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/xgame.sh
+output=$(realpath -m "${1:-build/wayland}")
+bash scripts/setup.sh default weston xwayland qt6-wayland x11-utils xdotool dbus at-spi2-core \
+    python3-gi gir1.2-atspi-2.0 > /dev/null
+mkdir -p "$output"
+
+work=$(mktemp -d)
+cleanup() {
+    kill "${program:-}" "${weston_x:-}" "${weston:-}" "${bus:-}" 2> /dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR="$work/runtime" XDG_SESSION_TYPE=wayland
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
+
+# start_weston NAME [OPTION...]: a headless compositor of 1280 x 1024 on the socket NAME, which
+# draws (pixman), so that screenshots can be taken of it (--debug lets weston-screenshooter in).
+start_weston() {
+    weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --debug \
+        --socket="$1" --log="$work/$1.log" "${@:2}" > /dev/null 2>&1 &
+    wait_until 30 "weston on $1 (see its log)" test -S "$XDG_RUNTIME_DIR/$1"
+}
+# shot SOCKET FILE: a screenshot of the compositor's whole output.
+shot() {
+    (cd "$work" && rm -f wayland-screenshot-*.png &&
+        WAYLAND_DISPLAY="$1" timeout 10 weston-screenshooter > /dev/null 2>&1 &&
+        mv wayland-screenshot-*.png "$2")
+}
+
+# With Xwayland: X11, and the splash where the program puts it.
+start_weston x-session --xwayland
+weston_x=$!
+wait_until 30 "weston's X display" grep -q 'listening on display' "$work/x-session.log"
+x_display=$(sed -n 's/.*listening on display \(:[0-9]*\).*/\1/p' "$work/x-session.log")
+WAYLAND_DISPLAY=x-session DISPLAY="$x_display" ./build/marolda > "$work/x.log" 2>&1 &
+program=$!
+splash=$(DISPLAY="$x_display" wait_for '^Caricamento\.\.\.$')
+screen=$(DISPLAY="$x_display" xwininfo -root | awk '/Width:/ {print $2}')
+# weston frames an X window with a title bar and a shadow, which it does not tell the program:
+# the client area lies a title bar below the top, within a few pixels of the centre.
+at_the_top_centred() {
+    local geometry
+    geometry=$(DISPLAY="$x_display" xwininfo -id "$splash") || return 1
+    left=$(awk '/Absolute upper-left X/ {print $4}' <<< "$geometry")
+    top=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
+    width=$(awk '/Width:/ {print $2}' <<< "$geometry")
+    off_centre=$(((2 * left + width - screen) / 2))
+    ((top <= 64 && off_centre >= -8 && off_centre <= 8))
+}
+if ! wait_until 10 "the splash at the top, centred" at_the_top_centred; then
+    echo "under Xwayland the splash's client area lies at ($left, $top), $width wide on a" \
+        "screen $screen wide" >&2
+    exit 1
+fi
+shot x-session "$output/xwayland-splash.png"
+kill "$program"
+program=
+echo "Xwayland: the splash's client area at the top ($top px down) and centred ($off_centre px off)"
+
+# Without an X display: Wayland, played through a session bus and its accessibility bus.
+start_weston session
+weston=$!
+dbus-daemon --session --nofork --address="unix:path=$work/bus" > "$work/bus.log" 2>&1 &
+bus=$!
+wait_until 30 "the session bus" test -S "$work/bus"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    ./build/marolda > "$work/wayland.log" 2>&1 &
+program=$!
+# shot_native FILE: a screenshot of the native session, for the player below.
+printf '#!/bin/sh\ncd "%s" && rm -f wayland-screenshot-*.png && WAYLAND_DISPLAY=session timeout 10 weston-screenshooter >/dev/null 2>&1 && mv wayland-screenshot-*.png "$1"\n' \
+    "$work" > "$work/shot"
+chmod +x "$work/shot"
+SHOTS="$work/shot" OUTPUT="$output" /usr/bin/python3 scripts/play-by-access.py
+wait_until 30 "the program to end after Ciao" test ! -e "/proc/$program"
+program=
+
+# What reached the compositor: every window with its title, once a showing, the dialogs as
+# children of the main window, and nothing else (the computer's window never shows).
+awk '
+    function object(text) { match(text, /xdg_toplevel@[0-9]+/); return substr(text, RSTART, RLENGTH) }
+    /-> xdg_surface@[0-9]+\.get_toplevel/ { toplevels++ }
+    # A toplevel is given its parent before its title.
+    /-> xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@/ {
+        child = object($0); sub(/.*set_parent\(/, ""); parent[child] = title[object($0)]
+    }
+    /-> xdg_toplevel@[0-9]+\.set_title/ {
+        id = object($0); match($0, /"[^"]*"/); title[id] = substr($0, RSTART + 1, RLENGTH - 2)
+        titles = titles "|" title[id]
+        if (id in parent) { parents = parents "|" title[id] "<" parent[id]; delete parent[id] }
+    }
+    END { print toplevels + 0; print substr(titles, 2); print substr(parents, 2) }
+' "$work/wayland.log" > "$work/toplevels"
+{ read -r toplevels; read -r titles; read -r parents; } < "$work/toplevels"
+dialogs="Imposta le navi|Istruzioni|Caratteristiche e regole del gioco|Istruzioni"
+dialogs+="|Istruzioni pratiche|Istruzioni|Requisiti del sistema|Istruzioni|Informazioni|Arrivederci"
+expected="Caricamento...|Marolda|$dialogs"
+expected_parents=$(tr '|' '\n' <<< "$dialogs" | sed 's/$/<Marolda/' | paste -sd '|')
+if [ "$titles" != "$expected" ] || [ "$toplevels" -ne 12 ] || [ "$parents" != "$expected_parents" ]
+then
+    echo "under Wayland, $toplevels windows reached the compositor: $titles" >&2
+    echo "  with these parents: $parents" >&2
+    echo "not the 12 windows: $expected" >&2
+    echo "  with these parents: $expected_parents" >&2
+    exit 1
+fi
+echo "Wayland: played through its accessibility interface; 12 windows reached the compositor" \
+    "with their titles, the dialogs over the main window; screenshots in $output"
