@@ -11,6 +11,14 @@ namespace platform {
 
 namespace {
 
+// Qt 6.8 brought a channel of its own for such messages, which this Qt checks for at build time:
+// before it, a message goes out as a notification that shows.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+constexpr bool announcements = true;
+#else
+constexpr bool announcements = false;
+#endif
+
 QAccessibleInterface *notificationFace(const QString &, QObject *object)
 {
     if (auto *notice = qobject_cast<Notice *>(object))
@@ -18,15 +26,21 @@ QAccessibleInterface *notificationFace(const QString &, QObject *object)
     return nullptr;
 }
 
-// Puts one message out to assistive technology, through a notice in a window on screen.
+// Puts one message out to assistive technology, which speaks it whatever has the focus.
 void speak(Notice *notice, const QString &text)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The window tells it, through the toolkit's own channel.
+    QAccessibleAnnouncementEvent announcement(notice->window(), text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // A notification in a window on screen, as it shows. A change of name or description alone
+    // is not spoken: this Qt sends a reference to the object in place of the new text, which
+    // screen readers cannot read out.
     notice->setAccessibleName(text);
-    // A notification that shows is spoken whatever has the focus. A change of name or
-    // description alone is not: this Qt sends a reference to the object in place of the new
-    // text, which screen readers cannot read out.
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 } // namespace
@@ -76,12 +90,17 @@ Notice::Notice(QWidget *parent)
     : QWidget(parent)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(notificationFace);
+        if (!announcements)
+            QAccessible::installFactory(notificationFace);
         return true;
     }();
     Q_UNUSED(installed);
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Where messages go out as announcements, the notice never shows: a screen reader would
+    // speak an empty notification as its window opens.
+    if (announcements)
+        hide();
 }
 
 } // namespace platform

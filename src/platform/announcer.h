@@ -36,7 +36,8 @@ private:
     QString waiting_;
 };
 
-// Where a window's messages are told: an accessible notification without size, so nothing of it
+// Where a window's messages are told. From Qt 6.8 on, the window tells them as the toolkit's
+// announcements; before, through this accessible notification without size, so nothing of it
 // shows on screen. A screen reader speaks only a notification in a window on screen, so each
 // window that tells has its own. Create it last in its window, after the controls the player
 // reaches.
