@@ -3,7 +3,7 @@
 # there. With Xwayland, an X display is set: the program runs on X11, and its splash sits at the
 # top of the screen, centred across it, as it places itself. Without: it runs natively on
 # Wayland, and is played through its accessibility interface (as switch access and voice
-# control play it): the fleet at random, a few shots, the help windows, "Esci" and "Ciao". Every
+# control play it): the fleet cell by cell, a few shots, the help windows, "Esci" and "Ciao". Every
 # window reaches the compositor with its title, each dialog as a child of the main window, no
 # other window appears, and the program ends. Screenshots of both go to OUTPUT.
 # Usage: bash scripts/check-wayland.sh [OUTPUT]   (after a build in build/; default OUTPUT is
@@ -91,13 +91,13 @@ program=
 # What reached the compositor: every window with its title, once a showing, the dialogs as
 # children of the main window, and nothing else (the computer's window never shows).
 awk '
-    function object(text) { match(text, /xdg_toplevel@[0-9]+/); return substr(text, RSTART, RLENGTH) }
-    /-> xdg_surface@[0-9]+\.get_toplevel/ { toplevels++ }
-    # A toplevel is given its parent before its title.
-    /-> xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@/ {
+    function object(text) { match(text, /xdg_toplevel[@#][0-9]+/); return substr(text, RSTART, RLENGTH) }
+    /-> xdg_surface[@#][0-9]+\.get_toplevel/ { toplevels++ }
+    # A toplevel is given its parent before its title. libwayland 1.23 writes object#id, not @.
+    /-> xdg_toplevel[@#][0-9]+\.set_parent\(xdg_toplevel[@#]/ {
         child = object($0); sub(/.*set_parent\(/, ""); parent[child] = title[object($0)]
     }
-    /-> xdg_toplevel@[0-9]+\.set_title/ {
+    /-> xdg_toplevel[@#][0-9]+\.set_title/ {
         id = object($0); match($0, /"[^"]*"/); title[id] = substr($0, RSTART + 1, RLENGTH - 2)
         titles = titles "|" title[id]
         if (id in parent) { parents = parents "|" title[id] "<" parent[id]; delete parent[id] }
