@@ -17,14 +17,24 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "check-debian.sh makes a system with debootstrap and enters it: run it as root" >&2
     exit 1
 fi
+if [[ ! $suite =~ ^[a-z]+$ ]]; then
+    echo "not the name of a Debian release: $suite" >&2
+    exit 1
+fi
+# OUTPUT is emptied first: only a folder that is new, empty, or one this check filled before.
+if [ -n "$(ls -A "$output" 2> /dev/null)" ] && [ ! -e "$output/.check-debian" ]; then
+    echo "$output holds files that this check did not write: name another folder" >&2
+    exit 1
+fi
 if ! command -v debootstrap > /dev/null; then
     apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q debootstrap
 fi
 rm -rf "$output"
 mkdir -p "$output"
+touch "$output/.check-debian"
 started=$SECONDS
 
-root=$(mktemp -d /var/tmp/marolda-debian.XXXXXX)
+root=$(realpath "$(mktemp -d /var/tmp/marolda-debian.XXXXXX)")
 chmod 755 "$root" # the root of the system, which its user must enter
 mounts=(proc sys dev dev/pts)
 # stop_inside: ends every process that runs in the system.
@@ -43,7 +53,7 @@ cleanup() {
     stop_inside
     for ((mount = ${#mounts[@]} - 1; mount >= 0; mount--)); do
         if mountpoint -q "$root/${mounts[mount]}"; then
-            umount "$root/${mounts[mount]}" || umount -l "$root/${mounts[mount]}"
+            umount "$root/${mounts[mount]}" || umount -l "$root/${mounts[mount]}" || true
         fi
     done
     # Never across a mount that is still there: /dev, /proc and /sys are the host's own.
@@ -55,7 +65,10 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+# The long steps run in the background and are waited for, so that a signal ends the wait, and
+# the check, at once: bash runs a trap only once the command in the foreground has ended.
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # debootstrap knows a release by its script; a release newer than it knows is made as sid is.
 script=()
@@ -64,8 +77,8 @@ if [ ! -e "/usr/share/debootstrap/scripts/$suite" ]; then
 fi
 echo "making a fresh Debian $suite in $root"
 debootstrap --variant=minbase --include=ca-certificates,git,sudo "$suite" "$root" "$mirror" \
-    "${script[@]}" > "$output/debootstrap.log" 2>&1 ||
-    { tail -n 20 "$output/debootstrap.log" >&2; exit 1; }
+    "${script[@]}" > "$output/debootstrap.log" 2>&1 &
+wait $! || { tail -n 20 "$output/debootstrap.log" >&2; exit 1; }
 case "$suite" in
 testing | forky | sid | unstable)
     # The testing suite on a mirror may carry a Release file past its Valid-Until date, between
@@ -93,10 +106,15 @@ as_player() {
 # The player's command: it installs what the game needs, builds it and starts it. Its window is
 # looked for on an X display that the check brings, with the tools it looks with.
 chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
-    --no-install-recommends xvfb xauth x11-utils xdotool imagemagick > "$output/x.log" 2>&1 ||
-    { tail -n 20 "$output/x.log" >&2; exit 1; }
-as_player 'Xvfb :7 -screen 0 1280x1024x24 -nolisten tcp' > /dev/null 2>&1 &
-as_player 'DISPLAY=:7 bash scripts/play.sh' > "$output/play.log" 2>&1 &
+    --no-install-recommends xvfb xauth x11-utils xdotool imagemagick > "$output/x.log" 2>&1 &
+wait $! || { tail -n 20 "$output/x.log" >&2; exit 1; }
+# The server writes the number of a free display once it accepts connections: the system shares
+# the host's abstract socket names, so a fixed number could meet the host's own server.
+as_player 'Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> /tmp/display' \
+    > "$output/xvfb.log" 2>&1 &
+wait_until 30 "Xvfb to start (see $output/xvfb.log)" test -s "$root/tmp/display"
+display=":$(< "$root/tmp/display")"
+as_player "DISPLAY=$display bash scripts/play.sh" > "$output/play.log" 2>&1 &
 player=$!
 game_shown() {
     if ! kill -0 "$player" 2> /dev/null; then
@@ -104,14 +122,15 @@ game_shown() {
         echo "play.sh ended before the game showed its main window" >&2
         exit 1
     fi
-    as_player "DISPLAY=:7 xdotool search --onlyvisible --name '^Marolda\$'" > /dev/null 2>&1
+    as_player "DISPLAY=$display xdotool search --onlyvisible --name '^Marolda\$'" > /dev/null 2>&1
 }
 # The set-up and the build come first: minutes, on a fresh system.
 wait_until 1800 "play.sh to show the game's main window (see $output/play.log)" game_shown
 # The screenshot is the screen once two grabs in a row agree: the window has painted.
 settled() {
-    as_player 'DISPLAY=:7 import -window root /tmp/now.ppm && cmp -s /tmp/now.ppm /tmp/shot.ppm;
-        s=$?; mv /tmp/now.ppm /tmp/shot.ppm; exit $s' > /dev/null 2>&1
+    as_player "DISPLAY=$display import -window root /tmp/now.ppm &&
+        cmp -s /tmp/now.ppm /tmp/shot.ppm; s=\$?; mv /tmp/now.ppm /tmp/shot.ppm; exit \$s" \
+        > /dev/null 2>&1
 }
 wait_until 30 "the game's window to stop changing" settled
 as_player 'convert /tmp/shot.ppm /tmp/play.png'
@@ -119,7 +138,8 @@ cp "$root/tmp/play.png" "$output/play.png"
 stop_inside
 
 # The developer's command: every test, the package, the checks of files, speech and Wayland.
-if ! as_player 'bash scripts/test.sh' > "$output/test.log" 2>&1; then
+as_player 'bash scripts/test.sh' > "$output/test.log" 2>&1 &
+if ! wait $!; then
     tail -n 40 "$output/test.log" >&2
     cp "$root/home/player/marolda/build/orca-debug.txt" "$output/" 2> /dev/null || true
     echo "$suite: test.sh failed after $(((SECONDS - started) / 60)) min (log: $output/test.log)"

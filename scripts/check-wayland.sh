@@ -17,8 +17,15 @@ bash scripts/setup.sh default weston xwayland qt6-wayland x11-utils xdotool dbus
 mkdir -p "$output"
 
 work=$(mktemp -d)
+compositors=()
+# On a failure the logs that the messages name are kept in OUTPUT.
 cleanup() {
-    kill "${program:-}" "${weston_x:-}" "${weston:-}" "${bus:-}" 2> /dev/null || true
+    local status=$?
+    kill "${program:-}" "${compositors[@]}" "${bus:-}" 2> /dev/null || true
+    if [ "$status" -ne 0 ]; then
+        cp "$work"/*.log "$output/" 2> /dev/null || true
+        echo "logs in $output" >&2
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -31,6 +38,7 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
 start_weston() {
     weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --debug \
         --socket="$1" --log="$work/$1.log" "${@:2}" > /dev/null 2>&1 &
+    compositors+=($!)
     wait_until 30 "weston on $1 (see its log)" test -S "$XDG_RUNTIME_DIR/$1"
 }
 # shot SOCKET FILE: a screenshot of the compositor's whole output.
@@ -42,7 +50,6 @@ shot() {
 
 # With Xwayland: X11, and the splash where the program puts it.
 start_weston x-session --xwayland
-weston_x=$!
 wait_until 30 "weston's X display" grep -q 'listening on display' "$work/x-session.log"
 x_display=$(sed -n 's/.*listening on display \(:[0-9]*\).*/\1/p' "$work/x-session.log")
 WAYLAND_DISPLAY=x-session DISPLAY="$x_display" ./build/marolda > "$work/x.log" 2>&1 &
@@ -60,6 +67,7 @@ at_the_top_centred() {
     off_centre=$(((2 * left + width - screen) / 2))
     ((top <= 64 && off_centre >= -8 && off_centre <= 8))
 }
+left='?' top='?' width='?'
 if ! wait_until 10 "the splash at the top, centred" at_the_top_centred; then
     echo "under Xwayland the splash's client area lies at ($left, $top), $width wide on a" \
         "screen $screen wide" >&2
@@ -72,7 +80,6 @@ echo "Xwayland: the splash's client area at the top ($top px down) and centred (
 
 # Without an X display: Wayland, played through a session bus and its accessibility bus.
 start_weston session
-weston=$!
 dbus-daemon --session --nofork --address="unix:path=$work/bus" > "$work/bus.log" 2>&1 &
 bus=$!
 wait_until 30 "the session bus" test -S "$work/bus"

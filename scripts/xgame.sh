@@ -62,15 +62,21 @@ window_gone() { [ -z "$(window "$1")" ]; }
 # wait_gone REGEX [SECONDS]: waits until no visible window's caption matches.
 wait_gone() { wait_until "${2:-30}" "the window \"$1\" to go" window_gone "$1"; }
 
+# read_keymap: reads the display's keymap into keymap, once a display.
+read_keymap() {
+    if [ "${keymap_display:-}" != "$DISPLAY" ]; then
+        keymap=$(xmodmap -pke) || return 1
+        keymap_display=$DISPLAY
+    fi
+}
+
 # keycodes KEY...: prints the keys (xdotool's names, such as F1, space, alt+a, shift+Tab), each
 # key given by the keycode that types it without a modifier on the server's keymap. xdotool's
 # own lookup may type a key through another keycode and a modifier: F1 became Alt+F1 on a
 # keymap where the F1 key also switches to the first console.
 keycodes() {
     local key parts code typed=()
-    if [ -z "${keymap:-}" ]; then
-        keymap=$(xmodmap -pke) || return 1
-    fi
+    read_keymap || return 1
     for key in "$@"; do
         IFS=+ read -ra parts <<< "$key"
         code=$(awk -v name="${parts[-1]}" '$4 == name {print $2; exit}' <<< "$keymap")
@@ -90,6 +96,7 @@ keycodes() {
 # press WINDOW KEY...: gives WINDOW the focus and presses the keys (xdotool's names), or fails.
 press() {
     local codes
+    read_keymap || return 1 # here, not in the subshell below, which would forget it
     codes=$(keycodes "${@:2}") || return 1
     # shellcheck disable=SC2086 # one word a key
     timeout 10 xdotool windowfocus --sync "$1" key $codes && return 0
@@ -150,8 +157,17 @@ count_cells() {
 # shots_on BOARD: prints how many cells of BOARD show a shot, hit or missed.
 shots_on() { count_cells "$1" "$hit_colour|$miss_colour"; }
 
-# answered SHOTS: succeeds if the game has ended or the defence board shows more than SHOTS.
-answered() { [ -n "$(game_over)" ] || (($(shots_on defence) > $1)); }
+# answered SHOTS: succeeds if the game has ended, or if the defence board shows more than SHOTS
+# and the player's fleet still afloat. The shot that sinks it brings the end-of-game window, which
+# maps a moment after the board shows the shot: until it is up, the answer is not over, and a
+# click in the meantime would meet the window that it opens.
+answered() {
+    local colours
+    [ -n "$(game_over)" ] && return 0
+    colours=$(grid_colours "$main" "$(board_left defence)" $((menu + 128)) 32)
+    (($(grep -c -E "^($hit_colour|$miss_colour)$" <<< "$colours") > $1)) &&
+        (($(grep -c -E "^$hit_colour$" <<< "$colours") < 12))
+}
 
 # wait_answer SHOTS [SECONDS]: waits for the answer to a shot fired when defence showed SHOTS.
 wait_answer() { wait_until "${2:-30}" "the computer's answer" answered "$1"; }

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <cmath>
+#include <optional>
 
 using namespace platform;
 
@@ -192,13 +193,20 @@ private slots:
     {
         QFETCH(QByteArray, chosen);
         QFETCH(QByteArray, display);
-        const QByteArray wasChosen = qgetenv("QT_QPA_PLATFORM");
-        const QByteArray wasDisplay = qgetenv("DISPLAY");
+        // The environment as it was, unset variables unset, for the tests that follow.
+        const auto saved = [](const char *name) {
+            return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+        };
+        const auto restore = [](const char *name, const std::optional<QByteArray> &value) {
+            value ? qputenv(name, *value) : qunsetenv(name);
+        };
+        const std::optional<QByteArray> wasChosen = saved("QT_QPA_PLATFORM");
+        const std::optional<QByteArray> wasDisplay = saved("DISPLAY");
         qputenv("QT_QPA_PLATFORM", chosen);
         qputenv("DISPLAY", display);
         const QByteArray asked = preferredWindowSystems();
-        qputenv("QT_QPA_PLATFORM", wasChosen);
-        qputenv("DISPLAY", wasDisplay);
+        restore("QT_QPA_PLATFORM", wasChosen);
+        restore("DISPLAY", wasDisplay);
         QTEST(asked, "asked");
     }
 
