@@ -2,7 +2,8 @@
 # Plays one whole game with the keyboard alone under the screen reader Orca, as a player who
 # cannot see the screen would, and checks what Orca said: the start of the game, every shot of
 # the player and every answer of the computer with its cell and result, and the end-of-game
-# dialog with its text and its buttons. Orca runs under Xvfb with a window manager, a session
+# dialog with its text and its buttons; and that Orca showed every shot and answer whole on the
+# braille display (with Orca 43, in its list of notifications too). Orca runs under Xvfb with a window manager, a session
 # bus and an accessibility bus of its own, and writes everything it speaks to a debug file.
 # Usage: bash scripts/check-speech.sh [SPEECH.txt]   (after a build in build/; what Orca said is
 # kept in SPEECH.txt if given)
@@ -150,12 +151,43 @@ if [ "$answers" -ne "$expected" ] || [ "$cells" -ne "$expected" ]; then
 fi
 check "^Hai (vinto! dialog Complimenti, hai vinto!|perso! dialog Peccato, hai perso!) Vuoi fare un'altra partita\?$" \
     "the end-of-game dialog with its text"
+
+# Braille, all that a player who can neither see the screen nor hear the speech has: every
+# message whole on the display, as Orca logs each line that it puts there.
+braille="$work/braille.txt"
+sed -nE "s/.*BRAILLE LINE:  '(.*)'\r?$/\1/p" "$work/orca.debug" > "$braille"
+for cell in "${fired[@]}"; do
+    if ! grep -qE "^Attacco $cell: (Colpito!|Acqua ?\.\.\.)( Aspetta\. Ora tocca a me\.)?$" "$braille"; then
+        echo "Orca's braille did not show the player's shot at $cell with its result" >&2
+        problems=$((problems + 1))
+    fi
+done
+brailled=$(grep -cE '^Difesa [A-IL]([1-9]|10): (Colpito!|Acqua ?\.\.\.) Adesso è il tuo turno\.$' \
+    "$braille" || true)
+if [ "$brailled" -ne "$expected" ]; then
+    echo "Orca's braille showed $brailled answers of the computer, not $expected" >&2
+    problems=$((problems + 1))
+fi
+# Orca 43 keeps each notification in its list of past notifications as it flashes it: there,
+# every message on the display is followed by its entry in the list before anything else shows.
+if [[ $(orca --version) =~ ^4[0-3]\. ]]; then
+    unlisted=$(awk '/BRAILLE LINE:  .(Attacco|Difesa) / { if (shown) missed++; shown = 1; next }
+        /BRAILLE LINE:/ { if (shown) missed++; shown = 0 }
+        /saveMessage \(queue length/ { shown = 0 }
+        END { print missed + shown }' "$work/orca.debug")
+    if [ "$unlisted" -ne 0 ]; then
+        echo "$unlisted messages did not reach Orca's list of notifications" >&2
+        problems=$((problems + 1))
+    fi
+fi
 if [ "$problems" -gt 0 ]; then
     echo "--- what the program printed:" >&2
     cat "$work/marolda.log" >&2
     echo "--- what Orca said:" >&2
     cat "$speech" >&2
+    echo "--- what Orca showed in braille:" >&2
+    cat "$braille" >&2
     exit 1
 fi
 echo "Orca told the start, ${#fired[@]} shots, $answers answers and the end of the game" \
-    "($(wc -l < "$speech") utterances)"
+    "($(wc -l < "$speech") utterances), and showed every message in braille"

@@ -99,8 +99,14 @@ private slots:
         const QPixmap hit = gioco.pct->picture().pixmap(QSize(32, 32), 2.0);
         QCOMPARE(hit.size(), QSize(64, 64));
         QCOMPARE(hit.devicePixelRatio(), 2.0);
+        // The icon's own pixels at this density, not its ordinary ones blown up.
         const QPixmap icon = pictures::windowIcon().pixmap(QSize(32, 32), 2.0);
         QCOMPARE(icon.size(), QSize(64, 64));
+        QCOMPARE(icon.toImage().convertToFormat(QImage::Format_ARGB32),
+                 pictures::picture(pictures::Id::anchorIcon)
+                     .pixmap(QSize(32, 32), 2.0)
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32));
     }
 };
 
