@@ -174,6 +174,9 @@ FormCore::FormCore(QWidget *window, const FormDesign &design)
     , client_(new Surface(window))
 {
     client_->setBackColour(design.back);
+    // No window takes the focus by being mapped, as the window system and the window manager
+    // would give it: the focus goes to the window that a handler shows last, once the handler is
+    // done (FormRegistry::activateAfterEvent), so never to one that it shows and unloads at once.
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     if (frame_ == Frame::FixedDialog) {
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -159,7 +159,6 @@ class Dialog : public QDialog {
 public:
     // The button that Enter presses while the focus is on no other button.
     void setDefaultButton(QPushButton *button);
-    QPushButton *defaultButton() const { return default_; }
     void setCancelButton(QPushButton *button) { cancel_ = button; }
     void reject() override;
 
