@@ -7,7 +7,8 @@
 # window the manager has focused, never to a chosen one: a window without the focus gets none.
 # Usage: bash scripts/check-focus.sh WM [GAMES]   (after a build in build/)
 #   WM: openbox, mutter, kwin, xfwm4, marco or metacity; GAMES: whole games, each ended by
-#   "Sì" (1 by default). Needs Xvfb, xdotool, x11-utils, imagemagick, dbus and the WM.
+#   "Sì" (1 by default). With SHOTS=FOLDER, the placement window's picture goes there, framed
+#   by the window manager. Needs Xvfb, xdotool, x11-utils, imagemagick, dbus and the WM.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
@@ -183,6 +184,27 @@ send() {
     return 1
 }
 
+# shot NAME WINDOW: with SHOTS set to a folder, saves the screen round WINDOW and its frame there
+# as NAME-WM.png, for the README.
+shot() {
+    local frame="$2" parent geometry x y width height margin=16
+    if [ -z "${SHOTS:-}" ]; then
+        return
+    fi
+    # The frame is the window's ancestor that is a child of the root.
+    while parent=$(xwininfo -children -id "$frame" | awk '/Parent window id:/ {print $4}') &&
+        [ "$((parent))" -ne "$root" ]; do
+        frame=$parent
+    done
+    geometry=$(xwininfo -id "$frame")
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<< "$geometry")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
+    width=$(awk '/Width:/ {print $2}' <<< "$geometry")
+    height=$(awk '/Height:/ {print $2}' <<< "$geometry")
+    import -window root -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((x - margin))+$((y - margin))" \
+        +repage "$SHOTS/$1-$wm.png"
+}
+
 # The main window that is up and not the one given, if any; sets found.
 other_main() { window_found '^Marolda$' && [ "$found" != "$1" ]; }
 gone() { ! kill -0 "$program" 2> /dev/null; }
@@ -199,6 +221,9 @@ for game in $(seq "$games"); do
     expect_focus "F1" '^Imposta le navi$'
     placement=$found
     send alt+a "draw a random fleet" fleet_drawn "$placement"
+    if [ "$game" -eq 1 ]; then
+        shot placement "$placement"
+    fi
     send alt+o "close the placement window" window_gone '^Imposta le navi$'
     expect_focus "Alt+O (OK) in the placement window" '^Marolda$'
     if [ "$game" -eq 1 ]; then
