@@ -201,7 +201,8 @@ shot() {
     y=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
     width=$(awk '/Width:/ {print $2}' <<< "$geometry")
     height=$(awk '/Height:/ {print $2}' <<< "$geometry")
-    import -window root -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((x - margin))+$((y - margin))" \
+    import -window root \
+        -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((x - margin))+$((y - margin))" \
         +repage "$SHOTS/$1-$wm.png"
 }
 
