@@ -16,10 +16,9 @@ QPoint rightEdge(QSize screen, QSize outer)
 } // namespace
 
 frmcomputer::frmcomputer()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(3870, 3870))
+    : Form({QStringLiteral("frmcomputer"), QStringLiteral("Computer"), platform::Frame::FixedDialog,
+            platform::twipsSize(3870, 3870)})
 {
-    setObjectName(QStringLiteral("frmcomputer"));
-    setWindowTitle(QStringLiteral("Computer"));
     fleet::createGrid(lblcomp, client(), QPoint(120, 120));
     for (auto *cell : lblcomp) {
         cell->setForeColour(colours::red);

@@ -3,7 +3,6 @@
 #include "computer/frmcomputer.h"
 #include "placement/frmimposta.h"
 #include "platform/fonts.h"
-#include "platform/gridnavigation.h"
 #include "platform/system.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
@@ -75,11 +74,9 @@ void createHeadingsOf(platform::ControlArray<platform::Label, 20> &headings, QWi
 } // namespace
 
 frmgioco::frmgioco()
-    : Form(platform::Frame::Sizable, platform::twipsSize(11880, 7950))
+    : Form({QStringLiteral("frmgioco"), QStringLiteral("Marolda"), platform::Frame::Sizable,
+            platform::twipsSize(11880, 7950)})
 {
-    setObjectName(QStringLiteral("frmgioco"));
-    setWindowTitle(QStringLiteral("Marolda"));
-    setWindowIcon(pictures::windowIcon());
     client()->setPicture(pictures::picture(pictures::Id::seascape));
     createHeadings();
     createPicturesAndLabels();
@@ -146,6 +143,9 @@ void frmgioco::createGrids()
     pctfocus->setFocusPolicy(Qt::StrongFocus);
     pctfocus->setCursor(Qt::CrossCursor);
     pctfocus->setAccessibleName(QStringLiteral("Tabellone"));
+    // The window opens with the focus on it, and it takes the focus back from a cell that a
+    // handler disables.
+    setFocusHome(pctfocus);
     createBoard(cmdat, client(), attackLeft, Qt::CrossCursor, texts::attackCellState,
                 &frmgioco::cmdatClick, this);
     createBoard(cmddi, client(), defenceLeft, Qt::ArrowCursor, texts::defenceCellState,
@@ -156,8 +156,13 @@ void frmgioco::createGrids()
     QWidget::setTabOrder(cmdat[100], cmddi[1]);
     for (int i = 1; i < 100; ++i)
         QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
-    new platform::GridNavigation(this, {platform::cellList(cmdat), platform::cellList(cmddi)},
-                                 pctfocus);
+    navigation = new platform::GridNavigation(
+        this, {platform::cellList(cmdat), platform::cellList(cmddi)}, pctfocus);
+}
+
+QList<QWidget *> frmgioco::cells() const
+{
+    return platform::cellList(cmdat) + platform::cellList(cmddi);
 }
 
 void frmgioco::createMenus()
@@ -195,10 +200,7 @@ void frmgioco::mark(platform::GraphicButton *cell, const platform::PictureBox *h
 void frmgioco::load()
 {
     place(platform::centred);
-    for (int i = 1; i <= 100; ++i) {
-        cmdat[i]->setEnabled(false);
-        cmddi[i]->setEnabled(false);
-    }
+    enableControls(cells(), false);
     colpiutente = 0;
     colpicomputer = 0;
 }
@@ -247,17 +249,18 @@ void frmgioco::mnuricominciaClick()
     mnucomincia->setEnabled(false);
     mnuricomincia->setEnabled(false);
     mnuimposta->setEnabled(true);
+    enableControls(cells(), false);
     for (int i = 1; i <= 100; ++i) {
         cmdat[i]->setBackColour(colours::untouched);
         cmdat[i]->setPicture(pct3->picture());
-        cmdat[i]->setEnabled(false);
         if (cmdat[i]->cursor().shape() != Qt::CrossCursor)
             cmdat[i]->setCursor(Qt::CrossCursor);
         cmdat[i]->shipFlag = false;
         cmddi[i]->setBackColour(colours::untouched);
         cmddi[i]->setPicture(pct3->picture());
-        cmddi[i]->setEnabled(false);
     }
+    // The next game's arrows start on the attack grid, as a fresh window's do.
+    navigation->forget();
     frmcomputer::unloadForm();
     frmimposta::unloadForm();
     lblaiuto->setText(texts::aiutoNoFleet);

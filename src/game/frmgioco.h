@@ -4,6 +4,7 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 #include "platform/graphicbutton.h"
+#include "platform/gridnavigation.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
 
@@ -40,6 +41,7 @@ public:
     platform::Label *lblmessdi;              // the result of the computer's last shot
     platform::Label *lblaiuto;               // the help line
     platform::PictureBox *pctfocus;          // takes the focus from every clicked cell
+    platform::GridNavigation *navigation;    // the arrow keys on the two grids
     platform::PictureBox *pct, *pct2, *pct3; // hidden: the hit, miss and empty markings
     QTimer *tempo;                           // its tick is the computer's shot
     platform::Notice *notice;                // tells a screen reader what happens
@@ -97,4 +99,6 @@ private:
     void createHeadings();
     void createPicturesAndLabels();
     void createMenus();
+    // Both grids' cells, the focus sink aside.
+    QList<QWidget *> cells() const;
 };

@@ -7,7 +7,6 @@
 #include "platform/shapes.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
-#include "resources/pictures.h"
 #include "resources/texts.h"
 
 #include <QAction>
@@ -27,13 +26,9 @@ bool gameInProgress(const frmgioco &gioco)
 } // namespace
 
 frmimposta::frmimposta()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(5055, 6015))
+    : Form({QStringLiteral("frmimposta"), QStringLiteral("Imposta le navi"),
+            platform::Frame::FixedDialog, platform::twipsSize(5055, 6015), colours::lightOrange})
 {
-    setObjectName(QStringLiteral("frmimposta"));
-    setWindowTitle(QStringLiteral("Imposta le navi"));
-    setWindowIcon(pictures::windowIcon());
-    client()->setBackColour(colours::lightOrange);
-
     lblcom = new platform::Label(client(), twipsRect(240, 360, 4575, 495),
                                  texts::placementCounter(fleet::size));
     lblcom->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -67,10 +62,10 @@ frmimposta::frmimposta()
     cmdcancella = button(1560, QStringLiteral("&Cancella"), &frmimposta::cmdcancellaClick);
     cmdannulla = button(2640, QStringLiteral("A&nnulla"), &frmimposta::cmdannullaClick);
     cmdok = button(3720, QStringLiteral("&OK"), &frmimposta::cmdokClick);
-    cmdok->setDefault(true);
+    setDefaultButton(cmdok);
     cmdok->setEnabled(false);
     setCancelButton(cmdannulla);
-    cmdcasuale->setFocus();
+    setFocusHome(cmdcasuale);
     new platform::GridNavigation(this, {platform::cellList(lblimp)});
     notice = new platform::Notice(client());
 }
@@ -94,7 +89,7 @@ void frmimposta::showCounter()
 {
     if (navirestanti > 0) {
         lblcom->setText(texts::placementCounter(navirestanti));
-        cmdok->setEnabled(false);
+        enableControls({cmdok}, false);
     } else {
         lblcom->setText(texts::placementDone);
         cmdok->setEnabled(true);
@@ -142,7 +137,7 @@ void frmimposta::cmdcasualeClick()
 
 void frmimposta::cmdcancellaClick()
 {
-    cmdok->setEnabled(false);
+    enableControls({cmdok}, false);
     fleet::clear(lblimp);
     navirestanti = fleet::size;
     showCounter();

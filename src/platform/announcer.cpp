@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QTimer>
 
 namespace platform {
@@ -36,8 +37,11 @@ void speak(Notice *notice, const QString &text)
 #else
     // A notification in a window on screen, as it shows. A change of name or description alone
     // is not spoken: this Qt sends a reference to the object in place of the new text, which
-    // screen readers cannot read out.
-    notice->setAccessibleName(text);
+    // screen readers cannot read out. The text is the label's inside it, not the notification's
+    // name: Orca speaks the labels of a notification that shows, and makes of them its braille
+    // flash and the entry in its list of notifications, leaving out a label that repeats the
+    // notification's name.
+    notice->findChild<QLabel *>()->setText(text);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 #endif
@@ -98,9 +102,12 @@ Notice::Notice(QWidget *parent)
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Where messages go out as announcements, the notice never shows: a screen reader would
-    // speak an empty notification as its window opens.
+    // speak an empty notification as its window opens. Elsewhere its label holds the message;
+    // the notice has no size, so nothing of it shows on screen.
     if (announcements)
         hide();
+    else
+        new QLabel(this);
 }
 
 } // namespace platform

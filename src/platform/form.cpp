@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <array>
@@ -35,6 +36,9 @@ void FormRegistry::discard(QWidget *window)
     loaded_.removeIf([window](const Entry &entry) { return entry.window == window; });
     discarded_.removeIf([](const QPointer<QWidget> &gone) { return gone.isNull(); });
     discarded_.append(window);
+    // A timer of a window that has gone must not tick on it while it waits to be deleted.
+    for (QTimer *timer : window->findChildren<QTimer *>())
+        timer->stop();
     window->hide();
     window->deleteLater();
 }
@@ -95,6 +99,21 @@ void FormRegistry::hideAllForEnd()
         window->hide();
 }
 
+void FormRegistry::activateAfterEvent(QWidget *window)
+{
+    toActivate_ = window;
+    if (!qApp || std::exchange(activationPending_, true))
+        return;
+    QMetaObject::invokeMethod(
+        qApp,
+        [this] {
+            activationPending_ = false;
+            if (toActivate_ && toActivate_->isVisible() && !ending_)
+                toActivate_->activateWindow();
+        },
+        Qt::QueuedConnection);
+}
+
 void FormRegistry::resetEndingAndFramesForTests()
 {
     cancelVisibilityCheck();
@@ -148,19 +167,21 @@ void setFrameSource(FrameSource source)
     frameSource() = std::move(source);
 }
 
-FormCore::FormCore(QWidget *window, Frame frame, QSize clientSize)
+FormCore::FormCore(QWidget *window, const FormDesign &design)
     : window_(window)
-    , frame_(frame)
-    , clientSize_(clientSize)
+    , frame_(design.frame)
+    , clientSize_(design.clientSize)
     , client_(new Surface(window))
 {
-    if (frame == Frame::FixedDialog) {
+    client_->setBackColour(design.back);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    if (frame_ == Frame::FixedDialog) {
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-        window->setFixedSize(clientSize);
-        client_->setGeometry(QRect(QPoint(0, 0), clientSize));
+        window->setFixedSize(clientSize_);
+        client_->setGeometry(QRect(QPoint(0, 0), clientSize_));
     } else {
-        window->resize(clientSize);
+        window->resize(clientSize_);
     }
 }
 
@@ -211,6 +232,44 @@ void FormCore::attachToMainWindow()
         return;
     window_->winId(); // the native window, to which the parent is given
     window_->windowHandle()->setTransientParent((*main)->windowHandle());
+}
+
+void FormCore::setFocusHome(QWidget *control)
+{
+    home_ = control;
+    // In a window not yet shown this names the control that the focus goes to when it opens.
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+void FormCore::enableControls(const QList<QWidget *> &controls, bool enabled)
+{
+    const QWidget *focus = window_->focusWidget();
+    const auto holdsFocus = [focus](const QWidget *control) {
+        return focus && (control == focus || control->isAncestorOf(focus));
+    };
+    if (!enabled && home_ && !controls.contains(home_.data()) &&
+        std::any_of(controls.begin(), controls.end(), holdsFocus))
+        home_->setFocus(Qt::OtherFocusReason);
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
+void Dialog::setDefaultButton(QPushButton *button)
+{
+    default_ = button;
+    button->setDefault(true); // drawn as the default, as the style draws one
+}
+
+void Dialog::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (default_ && default_->isEnabled() && default_->isVisible())
+        default_->click();
+    event->accept();
 }
 
 void Dialog::reject()

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
@@ -24,6 +25,16 @@ QPoint centred(QSize screen, QSize outer);
 enum class Frame {
     Sizable,     // the main window: resizable, with minimise and maximise buttons
     FixedDialog, // every other window: fixed size, a close button only, no task-bar entry
+};
+
+// What makes a window kind: its object name, its caption, its frame, the size of its client area
+// and the back colour there. The icon is the program's, which the application gives every window.
+struct FormDesign {
+    QString name;
+    QString caption;
+    Frame frame;
+    QSize clientSize;
+    ColourValue back = system::buttonFace;
 };
 
 // The frame that the window system has put round a window, none before it is framed. Tests put
@@ -50,6 +61,11 @@ public:
     void scheduleVisibilityCheck();
     // Hides every window on the way out; no visibility check follows.
     void hideAllForEnd();
+    // Gives `window` the focus once the event being handled is done, if no window shown after it
+    // has asked for the focus in the meantime and it is still on screen then. A window that a
+    // handler shows and unloads again at once never asks the window manager for the focus, which
+    // could otherwise leave it with no window, or the wrong one, when the handler is done.
+    void activateAfterEvent(QWidget *window);
 
     // The frame last seen round a window of this kind: the guess for one not yet framed.
     QMargins lastFrame(Frame frame) const { return frames_[std::size_t(frame)]; }
@@ -70,6 +86,8 @@ private:
     QList<QPointer<QWidget>> discarded_;
     int checkGeneration_ = 0; // a check scheduled before a cancel belongs to an older one
     bool checkPending_ = false;
+    QPointer<QWidget> toActivate_;
+    bool activationPending_ = false;
     bool ending_ = false;
     std::array<QMargins, 2> frames_{};
 };
@@ -93,10 +111,11 @@ private:
 };
 
 // What every window has whatever its Qt base: the frame, the client area and the placement on
-// the screen by the window's outer size, corrected once the window system has framed it.
+// the screen by the window's outer size, corrected once the window system has framed it; and
+// where its keyboard focus goes.
 class FormCore {
 public:
-    FormCore(QWidget *window, Frame frame, QSize clientSize);
+    FormCore(QWidget *window, const FormDesign &design);
 
     Surface *client() const { return client_; }
     QSize clientSize() const { return clientSize_; }
@@ -108,6 +127,14 @@ public:
     void attachToMainWindow();
     // Marks the window as going; false if an unload of it is already under way.
     bool startUnloading() { return !std::exchange(unloading_, true); }
+
+    // The control that has the focus when the window opens, and that takes it back when a
+    // handler disables the control that has it.
+    void setFocusHome(QWidget *control);
+    // Enables or disables controls. The toolkit hands the focus of a control that it disables to
+    // the next one in the tab chain, which may be disabled next, and so on: a move, and a word
+    // from a screen reader, for every control. Here the focus goes home first, in one move.
+    void enableControls(const QList<QWidget *> &controls, bool enabled);
 
 private:
     QSize outerSize() const;
@@ -121,15 +148,28 @@ private:
     QSize placedOuter_;
     bool awaitingFrame_ = false;
     bool unloading_ = false;
+    QPointer<QWidget> home_;
 };
 
-// A dialog whose Esc presses its cancel button, if it has one, and does nothing otherwise.
+// A dialog whose Enter presses the button that has the focus, or else its default button if it
+// has one, and whose Esc presses its cancel button if it has one; otherwise the keys do nothing.
+// The toolkit's dialog would make the first auto-default button its default where none is named,
+// and so press with Enter a button that the focus is not on.
 class Dialog : public QDialog {
 public:
+    // The button that Enter presses while the focus is on no other button.
+    void setDefaultButton(QPushButton *button);
+    QPushButton *defaultButton() const { return default_; }
     void setCancelButton(QPushButton *button) { cancel_ = button; }
     void reject() override;
 
+protected:
+    // Reached only by the keys that the control with the focus leaves: a focused button takes
+    // Enter itself.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    QPushButton *default_ = nullptr;
     QPushButton *cancel_ = nullptr;
 };
 
@@ -161,20 +201,23 @@ public:
         FormRegistry::instance().discard(window);
     }
 
-    // Shows the window modeless, or brings it to the front if it is open.
+    // Shows the window modeless, or brings it to the front if it is open; it gets the focus
+    // when the handler is done, unless another window shown after it gets it.
     void showForm()
     {
         core_.attachToMainWindow();
         Base::show();
         Base::raise();
-        Base::activateWindow();
+        FormRegistry::instance().activateAfterEvent(this);
     }
     Surface *client() const { return core_.client(); }
 
 protected:
-    Form(Frame frame, QSize clientSize)
-        : core_(this, frame, clientSize)
+    explicit Form(const FormDesign &design)
+        : core_(this, design)
     {
+        Base::setObjectName(design.name);
+        Base::setWindowTitle(design.caption);
         if constexpr (std::is_base_of_v<QMainWindow, Base>)
             Base::setCentralWidget(core_.client());
     }
@@ -188,6 +231,11 @@ protected:
     virtual void unload() {}
     // Moves the window by `rule` using its outer size; used by load handlers.
     void place(Placement rule) { core_.place(rule); }
+    void setFocusHome(QWidget *control) { core_.setFocusHome(control); }
+    void enableControls(const QList<QWidget *> &controls, bool enabled)
+    {
+        core_.enableControls(controls, enabled);
+    }
     // Sizes a main window so that its client area below the menu bar has the designed size.
     void fitToClientArea()
     {

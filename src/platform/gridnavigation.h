@@ -18,6 +18,14 @@ public:
 
     // The cell that an arrow key leads to from cell `index` (1 to 100).
     static int neighbour(int index, int key);
+    // Forgets the cell that last gave the focus up: the arrows on the sink enter the first grid
+    // at its first cell again.
+    void forget() { last_ = {}; }
+    // The cell that last gave the focus up, if any.
+    QWidget *lastCell() const
+    {
+        return last_.index ? grids_[last_.grid][last_.index - 1] : nullptr;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -2,13 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QIconEngine>
 #include <QImageReader>
-#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-#include <QVersionNumber>
 #include <cmath>
 
 namespace platform {
@@ -37,39 +34,6 @@ QPixmap render(const QString &source, QSize logicalSize, qreal ratio)
     image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(std::move(image));
 }
-
-// An icon drawn from a picture at whatever size it is asked for, when it is asked for.
-class PictureIconEngine final : public QIconEngine {
-public:
-    explicit PictureIconEngine(Picture picture)
-        : picture_(std::move(picture))
-    {}
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
-    {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, picture_.pixmap(rect.size(), ratio));
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
-    {
-        return picture_.pixmap(size, 1.0);
-    }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
-    {
-        // Up to Qt 6.7, QIcon asks for the size in device pixels here; from 6.8 on, in logical
-        // pixels. It is the Qt that runs that decides, not the one the program was built with.
-        static const bool logical = QLibraryInfo::version() >= QVersionNumber(6, 8);
-        return picture_.pixmap(logical ? size : (QSizeF(size) / scale).toSize(), scale);
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
-    }
-    QIconEngine *clone() const override { return new PictureIconEngine(picture_); }
-    QString key() const override { return QStringLiteral("picture"); }
-
-private:
-    Picture picture_;
-};
 
 qreal ratioOf(const QPainter &painter)
 {
@@ -149,9 +113,15 @@ void Picture::drawCentred(QPainter &painter, const QRect &box) const
     painter.drawPixmap(target, pixmap(size(), ratioOf(painter)));
 }
 
-QIcon Picture::icon() const
+QIcon Picture::icon(const QList<QSize> &sizes) const
 {
-    return QIcon(new PictureIconEngine(*this));
+    // Pixmaps rendered ahead for screens of ratio 1 and 2: the icon picks from them whatever Qt
+    // runs, and scales the nearest for any other.
+    QIcon icon;
+    for (const QSize &size : sizes)
+        for (const qreal ratio : {1.0, 2.0})
+            icon.addPixmap(pixmap(size, ratio));
+    return icon;
 }
 
 } // namespace platform

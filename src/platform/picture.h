@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QSizeF>
 #include <QString>
@@ -30,8 +31,8 @@ public:
     void drawInBox(QPainter &painter, const QRect &box) const;
     // At natural size, centred in `box`.
     void drawCentred(QPainter &painter, const QRect &box) const;
-    // An icon rendered from the picture, sharp at any size it is drawn at.
-    QIcon icon() const;
+    // An icon of the picture rendered at each of `sizes`, for screens of pixel ratio 1 and 2.
+    QIcon icon(const QList<QSize> &sizes) const;
 
     friend bool operator==(const Picture &, const Picture &) = default;
 

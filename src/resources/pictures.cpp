@@ -63,8 +63,7 @@ platform::Picture picture(Id id)
 
 QIcon windowIcon()
 {
-    static const QIcon icon = picture(Id::anchorIcon).icon();
-    return icon;
+    return picture(Id::anchorIcon).icon(windowIconSizes);
 }
 
 } // namespace pictures

@@ -33,7 +33,10 @@ platform::Picture picture(Id id);
 QString name(Id id);
 // The natural size in twips, from which the pixel size follows.
 QSize naturalTwips(Id id);
-// The anchor icon of every window's title bar.
+// The sizes at which the window icon is rendered.
+inline const QList<QSize> windowIconSizes = {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+// The anchor icon of every window's title bar, made anew at each call: the application keeps it
+// (shell::prepareApplication) and gives it to every window.
 QIcon windowIcon();
 
 } // namespace pictures

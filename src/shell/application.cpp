@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/system.h"
+#include "resources/pictures.h"
 #include "shell/frminizio.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ void prepareApplication()
     // The menus belong to the main window as designed, above its client area, and never move
     // to a desktop-wide menu bar.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // Every window shows the anchor: the windows that set no icon take the application's.
+    QApplication::setWindowIcon(pictures::windowIcon());
     platform::installFontSubstitutes();
 }
 

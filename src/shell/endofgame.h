@@ -51,13 +51,10 @@ public:
 
 protected:
     explicit EndOfGame(const EndOfGameDesign &design)
-        : Base(platform::Frame::FixedDialog, platform::twipsSize(design.client))
+        : Base({design.name, design.caption, platform::Frame::FixedDialog,
+                platform::twipsSize(design.client), colours::lightOrange})
     {
-        this->setObjectName(design.name);
-        this->setWindowTitle(design.caption);
-        this->setWindowIcon(pictures::windowIcon());
         QWidget *area = this->client();
-        this->client()->setBackColour(colours::lightOrange);
         const QFont font = platform::font(QStringLiteral("Comic Sans MS"), 12);
         using platform::twipsRect;
         lblmess = platform::createLabel(
@@ -76,7 +73,7 @@ protected:
         QObject::connect(cmdsi, &QPushButton::clicked, this, &EndOfGame::cmdsiClick);
         QObject::connect(cmdno, &QPushButton::clicked, this, &EndOfGame::cmdnoClick);
         this->setCancelButton(cmdno);
-        cmdsi->setFocus();
+        this->setFocusHome(cmdsi);
     }
     void load() override { this->place(platform::centred); }
 };

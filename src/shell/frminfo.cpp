@@ -13,12 +13,9 @@
 using platform::twipsRect;
 
 frminfo::frminfo()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(6030, 3030))
+    : Form({QStringLiteral("frminfo"), QStringLiteral("Informazioni"), platform::Frame::FixedDialog,
+            platform::twipsSize(6030, 3030)})
 {
-    setObjectName(QStringLiteral("frminfo"));
-    setWindowTitle(QStringLiteral("Informazioni"));
-    setWindowIcon(pictures::windowIcon());
-    client()->setBackColour(platform::system::buttonFace);
     cmdok = new QPushButton(QStringLiteral("&OK"), client());
     cmdok->setGeometry(twipsRect(5040, 2520, 855, 375));
     connect(cmdok, &QPushButton::clicked, this, &frminfo::cmdokClick);
@@ -47,7 +44,7 @@ frminfo::frminfo()
                                platform::twipsPoint(5040, 1080), colours::blue, 3);
     Image1 = new platform::PictureBox(client(), twipsRect(840, 480, 480, 480),
                                       pictures::picture(pictures::Id::anchorIcon));
-    cmdok->setFocus();
+    setFocusHome(cmdok);
 }
 
 void frminfo::load()

@@ -22,13 +22,11 @@ QPoint topCentre(QSize screen, QSize outer)
 } // namespace
 
 frminizio::frminizio()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(7470, 8115))
+    : Form({QStringLiteral("frminizio"), QStringLiteral("Caricamento..."),
+            platform::Frame::FixedDialog, platform::twipsSize(7470, 8115)})
 {
     using pictures::Id;
     using pictures::picture;
-    setObjectName(QStringLiteral("frminizio"));
-    setWindowTitle(QStringLiteral("Caricamento..."));
-    setWindowIcon(pictures::windowIcon());
     client()->setPicture(picture(Id::seascape));
     Shape1 = new platform::Shape(client(), twipsRect(600, 6360, 6375, 495),
                                  platform::Shape::Kind::RoundedRectangle, std::nullopt,

@@ -13,12 +13,9 @@ using platform::twipsPoint;
 using platform::twipsRect;
 
 frmistruzioni::frmistruzioni()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(6510, 5310))
+    : Form({QStringLiteral("frmistruzioni"), QStringLiteral("Istruzioni"),
+            platform::Frame::FixedDialog, platform::twipsSize(6510, 5310), colours::lightOrange})
 {
-    setObjectName(QStringLiteral("frmistruzioni"));
-    setWindowTitle(QStringLiteral("Istruzioni"));
-    setWindowIcon(pictures::windowIcon());
-    client()->setBackColour(colours::lightOrange);
     Shape1 = new platform::Shape(client(), twipsRect(1080, 1440, 4335, 2895),
                                  platform::Shape::Kind::Rectangle, colours::yellow, std::nullopt);
     Line4 = new platform::Line(client(), twipsPoint(1080, 4320), twipsPoint(5400, 4320),
@@ -51,7 +48,7 @@ frmistruzioni::frmistruzioni()
                                         colours::lightOrange);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Istruzioni"));
-    cmdok->setFocus();
+    setFocusHome(cmdok);
 }
 
 void frmistruzioni::load()

@@ -1,5 +1,6 @@
 #include "shell/frmpratiche.h"
 
+#include "resources/pictures.h"
 #include "resources/texts.h"
 
 using platform::twipsRect;

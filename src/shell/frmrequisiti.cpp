@@ -1,6 +1,7 @@
 #include "shell/frmrequisiti.h"
 
 #include "platform/shapes.h"
+#include "resources/pictures.h"
 #include "resources/texts.h"
 
 using platform::twipsRect;

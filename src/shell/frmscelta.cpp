@@ -4,18 +4,14 @@
 #include "platform/system.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
-#include "resources/pictures.h"
 #include "resources/texts.h"
 
 using platform::twipsRect;
 
 frmscelta::frmscelta()
-    : Form(platform::Frame::FixedDialog, platform::twipsSize(3270, 1590))
+    : Form({QStringLiteral("frmscelta"), QStringLiteral("Arrivederci"),
+            platform::Frame::FixedDialog, platform::twipsSize(3270, 1590), colours::lightOrange})
 {
-    setObjectName(QStringLiteral("frmscelta"));
-    setWindowTitle(QStringLiteral("Arrivederci"));
-    setWindowIcon(pictures::windowIcon());
-    client()->setBackColour(colours::lightOrange);
     Label1 = platform::createLabel(client(), twipsRect(120, 240, 3015, 375), texts::goodbye,
                                    platform::font(QStringLiteral("Comic Sans MS"), 14.25),
                                    colours::blue, Qt::AlignHCenter | Qt::AlignTop);
@@ -23,7 +19,7 @@ frmscelta::frmscelta()
                                    QStringLiteral("&Ciao"), colours::yellow,
                                    platform::font(QStringLiteral("Comic Sans MS"), 12));
     connect(cmdok, &QPushButton::clicked, this, &frmscelta::cmdokClick);
-    cmdok->setFocus();
+    setFocusHome(cmdok);
 }
 
 void frmscelta::load()

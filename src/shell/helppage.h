@@ -6,7 +6,6 @@
 #include "platform/label.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
-#include "resources/pictures.h"
 #include "shell/frmistruzioni.h"
 
 namespace shell {
@@ -26,17 +25,14 @@ public:
 
 protected:
     HelpPage(const QString &name, const QString &caption)
-        : Base(platform::Frame::FixedDialog, platform::twipsSize(6510, 5310))
+        : Base({name, caption, platform::Frame::FixedDialog, platform::twipsSize(6510, 5310),
+                colours::lightOrange})
     {
-        this->setObjectName(name);
-        this->setWindowTitle(caption);
-        this->setWindowIcon(pictures::windowIcon());
-        this->client()->setBackColour(colours::lightOrange);
         // First in the tab order, so it has the focus when the page opens.
         cmdok = platform::createButton(this->client(), platform::twipsRect(5400, 4800, 975, 375),
                                        QStringLiteral("&OK"), colours::yellow, QFont());
         QObject::connect(cmdok, &QPushButton::clicked, this, &HelpPage::cmdokClick);
-        cmdok->setFocus();
+        this->setFocusHome(cmdok);
     }
     void load() override { this->place(platform::centred); }
 

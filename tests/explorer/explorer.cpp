@@ -20,6 +20,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -40,6 +41,8 @@ const Key keys[] = {
     {Qt::Key_F5, Qt::NoModifier, 1},     {Qt::Key_Q, Qt::ControlModifier, 0.1},
     {Qt::Key_Escape, Qt::NoModifier, 1}, {Qt::Key_Return, Qt::NoModifier, 2},
     {Qt::Key_Space, Qt::NoModifier, 2},  {Qt::Key_Tab, Qt::NoModifier, 1},
+    {Qt::Key_Left, Qt::NoModifier, 0.5}, {Qt::Key_Right, Qt::NoModifier, 0.5},
+    {Qt::Key_Up, Qt::NoModifier, 0.5},   {Qt::Key_Down, Qt::NoModifier, 0.5},
 };
 
 QWidget *formNamed(const QString &name)
@@ -325,8 +328,17 @@ QString checkInvariants()
                 .arg(count(imposta.lblimp, colours::ship))
                 .arg(imposta.navirestanti);
     }
-    if (frmgioco::isLoaded())
+    if (const QWidget *focus = QApplication::focusWidget();
+        focus && (!focus->isEnabled() || !focus->isVisible()))
+        return QStringLiteral("the focus is on %1, which is %2")
+            .arg(nameOf(focus), focus->isEnabled() ? "hidden" : "disabled");
+    if (frmgioco::isLoaded()) {
+        // The arrows on the focus sink go on from a cell that can take the focus.
+        if (const QWidget *last = frmgioco::get().navigation->lastCell();
+            last && !last->isEnabled())
+            return QStringLiteral("the arrows would go on from the disabled %1").arg(nameOf(last));
         return checkGame(frmgioco::get());
+    }
     return {};
 }
 
@@ -447,6 +459,65 @@ Action Explorer::pick(const QList<Action> &actions)
 
 namespace {
 
+// Watches the moves of the keyboard focus during one action. A screen reader tells each of them
+// and a magnifier follows it, so the focus may arrive once in each window, and only in a window
+// that is still on screen when the action is done. The click's own move to the control clicked
+// is the player's; a control that gets the focus again as its window becomes active has not
+// moved it.
+class FocusMoves : public QObject {
+public:
+    explicit FocusMoves(const QWidget *clicked)
+        : clicked_(clicked)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~FocusMoves() override { qApp->removeEventFilter(this); }
+    // What was wrong with the moves, once the action is done; empty if nothing.
+    QString problem() const
+    {
+        QStringList windows;
+        for (const auto &[window, name] : moves_) {
+            const QString title =
+                window ? window->objectName() : QStringLiteral("a deleted window");
+            if (windows.contains(title))
+                return QStringLiteral("moved the focus more than once in %1: %2")
+                    .arg(title, describe());
+            if (!window || !window->isVisible())
+                return QStringLiteral("moved the focus into %1, gone by its end: %2")
+                    .arg(title, describe());
+            windows.append(title);
+        }
+        return {};
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+            const auto *widget = static_cast<const QWidget *>(watched);
+            const auto reason = static_cast<const QFocusEvent *>(event)->reason();
+            if (!(widget == clicked_ && reason == Qt::MouseFocusReason) && widget != last_)
+                moves_.append({widget->window(), nameOf(widget)});
+            last_ = widget;
+        }
+        return false;
+    }
+
+private:
+    QString describe() const
+    {
+        QStringList names;
+        for (const auto &[window, name] : moves_)
+            names.append(
+                QStringLiteral("%1 %2").arg(window ? window->objectName() : QString(), name));
+        return names.join(QStringLiteral(", "));
+    }
+
+    const QWidget *clicked_;
+    const QWidget *last_ = nullptr;
+    QList<std::pair<QPointer<QWidget>, QString>> moves_;
+};
+
 // Carries out `action` and checks the program afterwards. Returns what went wrong, if
 // anything; `ended` tells whether the program asked to end, `done` whether the action was done.
 QString step(const Action &action, bool &ended, bool &done)
@@ -461,13 +532,20 @@ QString step(const Action &action, bool &ended, bool &done)
     if (action.impossible)
         return QStringLiteral("%1 was possible, and should not be").arg(action.describe());
     const bool allowedToEnd = mayEnd(action, target(action));
+    // A key goes to the window that the player has made active first, which moves the focus too.
+    if (action.kind == Action::Kind::Key && !support::activate(target(action)))
+        qFatal("explorer: %s did not become the active window", qPrintable(action.window));
+    FocusMoves moves(target(action));
     perform(action);
     support::settle();
+    const QString focusProblem = moves.problem();
     ended = support::record().endRequests > 0;
     if (ended)
         return allowedToEnd || !platform::FormRegistry::instance().anyVisible()
                    ? QString()
                    : QStringLiteral("the program asked to end after: %1").arg(action.describe());
+    if (!focusProblem.isEmpty())
+        return action.describe() + QLatin1Char(' ') + focusProblem;
     return checkInvariants();
 }
 

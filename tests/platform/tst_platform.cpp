@@ -37,7 +37,8 @@ protected:
 
 private:
     frmprova()
-        : Form(Frame::FixedDialog, QSize(300, 120))
+        : Form({QStringLiteral("frmprova"), QStringLiteral("Prova"), Frame::FixedDialog,
+                QSize(300, 120)})
     {
         lbltesto = new Label(client(), QRect(10, 10, 200, 20), QStringLiteral("come progettato"));
         cmdchiudi = new QPushButton(QStringLiteral("&Chiudi"), client());

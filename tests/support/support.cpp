@@ -119,7 +119,9 @@ void click(QWidget *widget)
 
 bool activate(QWidget *widget)
 {
-    // The window system activates a window when it gets round to it: wait for that.
+    // The window that the program activates once an action is done comes first, as it does for
+    // the player; then the window system activates this one when it gets round to it.
+    QCoreApplication::processEvents();
     widget->activateWindow();
     return QTest::qWaitForWindowActive(widget->window());
 }

@@ -299,6 +299,7 @@ private slots:
         frmgioco &gioco = support::startedGame();
         frmimposta &imposta = frmimposta::get();
         imposta.showForm();
+        support::settle(); // the placement window takes the focus once the call is done
         QWidget *cell = QList<QWidget *>{imposta.lblimp[5], gioco.cmdat[5], gioco.cmddi[5]}[grid];
         QVERIFY(support::activate(cell));
         cell->setFocus();

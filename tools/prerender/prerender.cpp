@@ -20,8 +20,8 @@ struct Job {
     qreal ratio;
 };
 
-// Every drawing at its natural size, for screens of pixel ratio 1 and 2, and the window icon
-// at each other size it offers.
+// Every drawing at its natural size, and the window icon at each of its other sizes, for
+// screens of pixel ratio 1 and 2.
 QList<Job> startupJobs()
 {
     QList<Job> jobs;
@@ -32,9 +32,10 @@ QList<Job> startupJobs()
                 jobs.append({picture.source(), picture.size(), ratio});
     }
     const platform::Picture anchor = pictures::picture(pictures::Id::anchorIcon);
-    for (const QSize &size : pictures::windowIcon().availableSizes())
+    for (const QSize &size : pictures::windowIconSizes)
         if (size != anchor.size())
-            jobs.append({anchor.source(), size, 1.0});
+            for (const qreal ratio : {1.0, 2.0})
+                jobs.append({anchor.source(), size, ratio});
     return jobs;
 }
 
