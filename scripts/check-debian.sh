@@ -145,6 +145,7 @@ if ! wait $!; then
     echo "$suite: test.sh failed after $(((SECONDS - started) / 60)) min (log: $output/test.log)"
     exit 1
 fi
+# shellcheck disable=SC2016 # the format is dpkg-query's, not the shell's
 version() { chroot "$root" dpkg-query -W -f='${Version}' "$1" | sed 's/[-+~].*//'; }
 elapsed=$((SECONDS - started))
 echo "$suite: play.sh and test.sh green in $((elapsed / 60)) min $((elapsed % 60)) s" \

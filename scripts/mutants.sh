@@ -53,7 +53,7 @@ f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=()
 parse_list() {
     [ -f "$list" ] || die "no list of faults at $list"
     local number=0 line key value block_start=0
-    local file= kind= what= from= to= have_to=0
+    local file='' kind='' what='' from='' to='' have_to=0
     finish_block() {
         ((block_start)) || return 0
         local where="$list:$block_start"
@@ -65,7 +65,7 @@ parse_list() {
         [ "$from" != "$to" ] || die "$where: 'from:' and 'to:' are the same"
         f_file+=("$file") f_kind+=("$kind") f_what+=("$what")
         f_from+=("$from") f_to+=("$to") f_line+=("$block_start")
-        file= kind= what= from= to= have_to=0 block_start=0
+        file='' kind='' what='' from='' to='' have_to=0 block_start=0
     }
     while IFS= read -r line || [ -n "$line" ]; do
         number=$((number + 1))
@@ -303,7 +303,9 @@ while (($#)); do
         shift
         ;;
     -t | --timeout)
-        (($# >= 2)) && [[ "$2" =~ ^[1-9][0-9]*$ ]] || die "$1 needs a number of seconds"
+        if (($# < 2)) || [[ ! "$2" =~ ^[1-9][0-9]*$ ]]; then
+            die "$1 needs a number of seconds"
+        fi
         test_limit=$2
         shift
         ;;

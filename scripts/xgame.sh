@@ -32,6 +32,7 @@ start_xvfb() {
     # The server writes its display number to the descriptor once it accepts connections.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" \
         > "$work/xvfb.log" 2>&1 &
+    # shellcheck disable=SC2034 # for the caller, which stops the server when it ends
     xvfb=$!
     wait_until 30 "Xvfb to start (see $work/xvfb.log)" test -s "$work/display" || return 1
     # The real window system, whatever platform the tests chose for themselves. No session
@@ -190,7 +191,7 @@ find_main() {
 
 # start_game: start-up to first shot (random fleet, OK, Comincia); sets main, left, top, menu.
 start_game() {
-    find_main || return 1
+    find_main 30 || return 1
     press_for "$main" F1 "open the placement window" window_found '^Imposta le navi$' ||
         return 1
     local placement="$found"
