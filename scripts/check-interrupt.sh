@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Interrupts scripts/check-debian.sh with SIGINT, as Ctrl-C does (to its whole foreground process
+# group), at each of its phases: debootstrap, the installation of the game's packages, the build,
+# the tests. Within 10 s of each interrupt nothing of it may be left: no process (on the host or
+# in its system), no mount, no temporary system. Run on demand, as root: it makes a system for
+# each phase, so all four take about 25 min on a 2-core machine.
+# Usage: sudo bash scripts/check-interrupt.sh [SUITE [PHASE...]]   (trixie and every phase by
+# default; the phases are debootstrap, install, build and tests)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/xgame.sh
+suite="${1:-trixie}"
+shift || true
+phases=("$@")
+if ((${#phases[@]} == 0)); then
+    phases=(debootstrap install build tests)
+fi
+if [ "$(id -u)" -ne 0 ]; then
+    echo "check-interrupt.sh runs check-debian.sh, which only root may run" >&2
+    exit 1
+fi
+output=$(realpath -m "build-debian/interrupt-$suite")
+mkdir -p "$output"
+
+# reached PHASE: succeeds once the check is inside PHASE, as its logs show.
+reached() {
+    case "$1" in
+    debootstrap) grep -qs '^I: \(Unpacking the base system\|Installing core packages\)' \
+        "$output/check/debootstrap.log" ;;
+    install) grep -qs '^Unpacking ' "$output/check/play.log" ;;
+    build) grep -qsE '^\[ *[0-9]+%\] Building CXX' "$output/check/play.log" ;;
+    tests) grep -qsE 'Test +#[0-9]+:' "$output/check/test.log" ;;
+    esac
+}
+# leftovers: prints what is left of the interrupted check, if anything.
+leftovers() {
+    local pid
+    pgrep -a -s "$check" || true
+    [ -n "$root" ] || return 0
+    pgrep -a -f "$root" | grep -v "^$$ " || true
+    for pid in /proc/[0-9]*; do
+        if [ "$(readlink "$pid/root" 2> /dev/null)" = "$root" ]; then
+            echo "in the system: $(tr '\0' ' ' < "$pid/cmdline" 2> /dev/null)"
+        fi
+    done
+    findmnt -rn -o TARGET | grep "^$root/" | sed 's/^/mounted: /' || true
+    if [ -e "$root" ]; then
+        echo "folder: $root"
+    fi
+}
+# shellcheck disable=SC2317 # called by wait_until
+nothing_left() { [ -z "$(leftovers)" ]; }
+# A check that this script leaves behind, itself interrupted, goes with it.
+trap '[ -n "${check:-}" ] && kill -INT -- "-$check" 2> /dev/null; true' EXIT
+
+failed=0
+for phase in "${phases[@]}"; do
+    root='' check=''
+    # A session of its own: its process group is the terminal's foreground group there.
+    setsid bash scripts/check-debian.sh "$suite" "$output/check" > "$output/$phase.log" 2>&1 &
+    check=$!
+    started=$SECONDS
+    until reached "$phase"; do
+        if ! kill -0 "$check" 2> /dev/null; then
+            echo "$phase: check-debian.sh ended before the phase (see $output/$phase.log)" >&2
+            failed=1
+            continue 2
+        fi
+        if ((SECONDS - started > 3600)); then
+            echo "$phase: not reached within an hour" >&2
+            failed=1
+            break
+        fi
+        sleep 1
+    done
+    root=$(sed -n 's/^making a fresh Debian .* in \(.*\)$/\1/p' "$output/$phase.log")
+    interrupted=${EPOCHREALTIME//[!0-9]/}
+    kill -INT -- "-$check"
+    if wait_until 10 "nothing left" nothing_left 2> /dev/null; then
+        took=$(((${EPOCHREALTIME//[!0-9]/} - interrupted) / 100000)) # tenths of a second
+        echo "$phase (after $((SECONDS - started)) s): nothing left $((took / 10)).$((took % 10)) s" \
+            "after SIGINT"
+    else
+        echo "$phase: left after 10 s:" >&2
+        leftovers >&2
+        failed=1
+        # Not to spoil the next phase: everything of it goes now.
+        kill -KILL -- "-$check" 2> /dev/null || true
+    fi
+    wait "$check" 2> /dev/null || true
+    check=''
+done
+exit "$failed"
