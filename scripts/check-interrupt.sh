@@ -32,17 +32,19 @@ reached() {
     tests) grep -qsE 'Test +#[0-9]+:' "$output/check/test.log" ;;
     esac
 }
-# leftovers: prints what is left of the interrupted check, if anything.
+# leftovers: prints what is left of the interrupted check, if anything: a process that carries
+# the run's mark in its environment (sudo clears it: those run in the system), that runs in the
+# system, or that names it (debootstrap), a mount in the system, or the system's folder.
 leftovers() {
     local pid
-    pgrep -a -s "$check" || true
-    [ -n "$root" ] || return 0
-    pgrep -a -f "$root" | grep -v "^$$ " || true
     for pid in /proc/[0-9]*; do
-        if [ "$(readlink "$pid/root" 2> /dev/null)" = "$root" ]; then
-            echo "in the system: $(tr '\0' ' ' < "$pid/cmdline" 2> /dev/null)"
+        if grep -qsxz "MAROLDA_INTERRUPT=$mark" "$pid/environ" ||
+            { [ -n "$root" ] && [ "$(readlink "$pid/root" 2> /dev/null)" = "$root" ]; }; then
+            echo "process: $(tr '\0' ' ' < "$pid/cmdline" 2> /dev/null)"
         fi
     done
+    [ -n "$root" ] || return 0
+    pgrep -a -f "$root" | grep -v "^$$ " || true
     findmnt -rn -o TARGET | grep "^$root/" | sed 's/^/mounted: /' || true
     if [ -e "$root" ]; then
         echo "folder: $root"
@@ -55,9 +57,13 @@ trap '[ -n "${check:-}" ] && kill -INT -- "-$check" 2> /dev/null; true' EXIT
 
 failed=0
 for phase in "${phases[@]}"; do
-    root='' check=''
-    # A session of its own: its process group is the terminal's foreground group there.
-    setsid bash scripts/check-debian.sh "$suite" "$output/check" > "$output/$phase.log" 2>&1 &
+    root='' check='' mark="$$-$phase"
+    # A process group of its own, as a terminal gives a command (set -m): started with & alone,
+    # the check would ignore SIGINT from the start, and could not even trap it.
+    set -m
+    MAROLDA_INTERRUPT=$mark bash scripts/check-debian.sh "$suite" "$output/check" \
+        > "$output/$phase.log" 2>&1 &
+    set +m
     check=$!
     started=$SECONDS
     until reached "$phase"; do
@@ -84,8 +90,8 @@ for phase in "${phases[@]}"; do
         echo "$phase: left after 10 s:" >&2
         leftovers >&2
         failed=1
-        # Not to spoil the next phase: everything of it goes now.
-        kill -KILL -- "-$check" 2> /dev/null || true
+        # Not to spoil the next phase, the check is told to end, and waited for.
+        kill -TERM -- "-$check" 2> /dev/null || true
     fi
     wait "$check" 2> /dev/null || true
     check=''
