@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# no_display WHAT: says what is missing, and stops.
+# no_display WHAT...: says what is missing, and stops.
 no_display() {
-    echo "play.sh cannot show the game: $1." >&2
+    echo "play.sh cannot show the game: $*." >&2
     echo "Run it in a terminal of a desktop session; bash scripts/setup.sh --target marolda" \
         "builds the game without starting it." >&2
     exit 1
