@@ -42,7 +42,7 @@ case "${QT_QPA_PLATFORM:-}" in
 '' | xcb* | wayland*)
     if [[ ${QT_QPA_PLATFORM:-} != wayland* ]] && [ -n "${DISPLAY:-}" ]; then
         x_reachable || no_display "no X server accepts this user on the display $DISPLAY" \
-            "(DISPLAY); is the session still running, and is it this user's?"
+            "(DISPLAY): the session has ended, or it is another user's"
     elif [[ ${QT_QPA_PLATFORM:-} != xcb* ]] && [ -n "${WAYLAND_DISPLAY:-}" ]; then
         wayland_reachable || no_display "no Wayland compositor listens at $WAYLAND_DISPLAY" \
             "(WAYLAND_DISPLAY, in XDG_RUNTIME_DIR)"
