@@ -58,6 +58,7 @@ trap '[ -n "${check:-}" ] && kill -INT -- "-$check" 2> /dev/null; true' EXIT
 failed=0
 for phase in "${phases[@]}"; do
     root='' check='' mark="$$-$phase"
+    rm -rf "$output/check" # the logs that tell the phase: none of an earlier run's
     # A process group of its own, as a terminal gives a command (set -m): started with & alone,
     # the check would ignore SIGINT from the start, and could not even trap it.
     set -m
