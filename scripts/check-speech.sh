@@ -111,7 +111,7 @@ for cell in $(seq 100); do
         press "$main" Right
     fi
     fired+=("$(cut -c$(((cell - 1) % 10 + 1)) <<< ABCDEFGHIL)$(((cell - 1) / 10 + 1))")
-    before=$(shots_on defence)
+    shots_before
     press_for "$main" space "fire at attack cell $cell" shot_at attack "$cell"
     wait_answer "$before"
     if [ -n "$(game_over)" ]; then
