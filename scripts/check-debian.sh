@@ -186,6 +186,9 @@ start_display() {
         > "$output/xvfb.log" 2>&1
     wait_until 30 "Xvfb to start (see $output/xvfb.log)" test -s "$root/tmp/display"
     display=":$(< "$root/tmp/display")"
+    # Answering, to the user: the player's command is told the display is there only then.
+    wait_until 30 "Xvfb to answer on $display (see $output/xvfb.log)" \
+        as_player "DISPLAY=$display xdpyinfo > /dev/null 2>&1"
 }
 # play LOG [SECONDS]: runs play.sh until the game shows its main window, within SECONDS.
 play() {

@@ -16,8 +16,8 @@ no_display() {
 # (the user's authorization included); without it, a server must listen where DISPLAY points.
 x_reachable() {
     if command -v xdpyinfo > /dev/null; then
-        xdpyinfo > /dev/null 2>&1
-        return
+        x_said=$(xdpyinfo 2>&1 > /dev/null | head -n 1) && return 0
+        return 1
     fi
     local host="${DISPLAY%%:*}" number="${DISPLAY#*:}"
     number="${number%%.*}"
@@ -42,7 +42,7 @@ case "${QT_QPA_PLATFORM:-}" in
 '' | xcb* | wayland*)
     if [[ ${QT_QPA_PLATFORM:-} != wayland* ]] && [ -n "${DISPLAY:-}" ]; then
         x_reachable || no_display "no X server accepts this user on the display $DISPLAY" \
-            "(DISPLAY): the session has ended, or it is another user's"
+            "(DISPLAY): the session has ended, or it is another user's${x_said:+ ($x_said)}"
     elif [[ ${QT_QPA_PLATFORM:-} != xcb* ]] && [ -n "${WAYLAND_DISPLAY:-}" ]; then
         wayland_reachable || no_display "no Wayland compositor listens at $WAYLAND_DISPLAY" \
             "(WAYLAND_DISPLAY, in XDG_RUNTIME_DIR)"
