@@ -83,9 +83,9 @@ cleanup() {
     stop_inside
     while read -r mount; do
         umount "$mount" 2> /dev/null || umount -l "$mount" || true
-    done < <(findmnt -rn -o TARGET | grep "^$root/" | sort -r)
+    done < <(findmnt -rn -o TARGET | grep -E "^$root(/|$)" | sort -r)
     # Never across a mount that is still there: /dev, /proc and /sys are the host's own.
-    if findmnt -rn -o TARGET | grep -q "^$root/"; then
+    if findmnt -rn -o TARGET | grep -qE "^$root(/|$)"; then
         echo "left $root in place: something is still mounted in it" >&2
     else
         rm -rf --one-file-system "$root"
@@ -98,6 +98,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+# The system lives in memory where there is room for it (it grows to about 4 GiB): removing it
+# is then one umount, done within a second, where removing its files from a disk takes minutes
+# on a busy machine. Elsewhere it is a folder on disk.
+available=$(awk '/^MemAvailable:/ {print int($2 / 1048576)}' /proc/meminfo)
+if ((available >= 10)); then
+    mount -t tmpfs -o size=8g,mode=755 marolda-debian "$root"
+fi
 
 # debootstrap knows a release by its script; a release newer than it knows is made as sid is.
 script=()
