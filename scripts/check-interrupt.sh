@@ -19,7 +19,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "check-interrupt.sh runs check-debian.sh, which only root may run" >&2
     exit 1
 fi
-output=$(realpath -m "build-debian/interrupt-$suite")
+output=$(realpath -m "build-debian/interrupt-$suite-$(IFS=- && echo "${phases[*]}")")
 mkdir -p "$output"
 
 # reached PHASE: succeeds once the check is inside PHASE, as its logs show.
