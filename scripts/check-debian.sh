@@ -41,20 +41,23 @@ started=$SECONDS
 root=$(realpath "$(mktemp -d /var/tmp/marolda-debian.XXXXXX)")
 chmod 755 "$root" # the root of the system, which its user must enter
 mounts=(proc sys dev dev/pts)
+# inside: prints the processes that run in the system (one find: a readlink for each process
+# of a busy machine takes seconds).
+inside() {
+    find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' 2> /dev/null |
+        cut -d/ -f3
+}
 # stop_inside: ends every process that runs in the system, until none is left (one may start
 # another while they are being ended).
 stop_inside() {
-    local pid found=1 round
-    for ((round = 0; found && round < 20; round++)); do
-        found=0
-        for pid in /proc/[0-9]*; do
-            if [ "$(readlink "$pid/root" 2> /dev/null)" = "$root" ]; then
-                kill -9 "${pid#/proc/}" 2> /dev/null && found=1
-            fi
-        done
-        ((found)) && sleep 0.1
+    local processes round
+    for ((round = 0; round < 20; round++)); do
+        processes=$(inside)
+        [ -n "$processes" ] || return 0
+        # shellcheck disable=SC2086 # one word a process
+        kill -9 $processes 2> /dev/null || true
+        sleep 0.1
     done
-    return 0
 }
 # The long steps run in the background and are waited for, so that a signal ends the wait, and
 # the check, at once: bash runs a trap only once the command in the foreground has ended. Each
@@ -70,8 +73,11 @@ step() {
 }
 # step_running PGID: succeeds while a process of the group is alive.
 step_running() { kill -0 -- "-$1" 2> /dev/null; }
+# The check's own stderr, for the cleanup: a signal may come while a command's is redirected.
+exec {stderr}>&2
 cleanup() {
     local status=$? group mount began=${EPOCHREALTIME//[!0-9]/}
+    exec 2>&"$stderr"
     trap - EXIT INT TERM
     # The steps and all they started, then whatever still runs in the system (a command run as
     # its user gets a session of its own from sudo), then the mounts, deepest first: ours, and

@@ -37,11 +37,14 @@ reached() {
 # system, or that names it (debootstrap), a mount in the system, or the system's folder.
 leftovers() {
     local pid
-    for pid in /proc/[0-9]*; do
-        if grep -qsxz "MAROLDA_INTERRUPT=$mark" "$pid/environ" ||
-            { [ -n "$root" ] && [ "$(readlink "$pid/root" 2> /dev/null)" = "$root" ]; }; then
-            echo "process: $(tr '\0' ' ' < "$pid/cmdline" 2> /dev/null)"
+    for pid in $({
+        grep -lsxz "MAROLDA_INTERRUPT=$mark" /proc/[0-9]*/environ | cut -d/ -f3
+        if [ -n "$root" ]; then
+            find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' \
+                2> /dev/null | cut -d/ -f3
         fi
+    } | sort -u); do
+        echo "process $pid: $(tr '\0' ' ' < "/proc/$pid/cmdline" 2> /dev/null)"
     done
     [ -n "$root" ] || return 0
     pgrep -a -f "$root" | grep -v "^$$ " || true
