@@ -43,9 +43,10 @@ chmod 755 "$root" # the root of the system, which its user must enter
 mounts=(proc sys dev dev/pts)
 # inside: prints the processes that run in the system (one find: a readlink for each process
 # of a busy machine takes seconds).
+# find fails when a process ends while it looks: what it found is still printed.
 inside() {
-    find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' 2> /dev/null |
-        cut -d/ -f3
+    { find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' 2> /dev/null ||
+        true; } | cut -d/ -f3
 }
 # stop_inside: ends every process that runs in the system, until none is left (one may start
 # another while they are being ended).

@@ -38,12 +38,13 @@ reached() {
 leftovers() {
     local pid
     for pid in $({
-        grep -lsxz "MAROLDA_INTERRUPT=$mark" /proc/[0-9]*/environ | cut -d/ -f3
+        # Both fail when a process ends while they look: what they found is still printed.
+        grep -lsxz "MAROLDA_INTERRUPT=$mark" /proc/[0-9]*/environ || true
         if [ -n "$root" ]; then
-            find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' \
-                2> /dev/null | cut -d/ -f3
+            find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h/\n' \
+                2> /dev/null || true
         fi
-    } | sort -u); do
+    } | cut -d/ -f3 | sort -u); do
         echo "process $pid: $(tr '\0' ' ' < "/proc/$pid/cmdline" 2> /dev/null)"
     done
     [ -n "$root" ] || return 0
