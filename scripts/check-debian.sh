@@ -77,7 +77,9 @@ step_running() { kill -0 -- "-$1" 2> /dev/null; }
 # The check's own stderr, for the cleanup: a signal may come while a command's is redirected.
 exec {stderr}>&2
 cleanup() {
-    local status=$? group mount began=${EPOCHREALTIME//[!0-9]/}
+    local status=$? group mount times=() began=${EPOCHREALTIME//[!0-9]/}
+    # lap: the milliseconds since the cleanup began.
+    lap() { echo $(((${EPOCHREALTIME//[!0-9]/} - began) / 1000)); }
     exec 2>&"$stderr"
     trap - EXIT INT TERM
     # The steps and all they started, then whatever still runs in the system (a command run as
@@ -88,9 +90,11 @@ cleanup() {
         kill -KILL -- "-$group" 2> /dev/null || true
     done
     stop_inside
+    times+=("processes $(lap)")
     while read -r mount; do
         umount "$mount" 2> /dev/null || umount -l "$mount" || true
     done < <(findmnt -rn -o TARGET | grep -E "^$root(/|$)" | sort -r)
+    times+=("mounts $(lap)")
     # Never across a mount that is still there: /dev, /proc and /sys are the host's own.
     if findmnt -rn -o TARGET | grep -qE "^$root(/|$)"; then
         echo "left $root in place: something is still mounted in it" >&2
@@ -98,7 +102,7 @@ cleanup() {
         rm -rf --one-file-system "$root"
     fi
     if [ "$status" -ge 128 ]; then
-        echo "interrupted: all gone in $(((${EPOCHREALTIME//[!0-9]/} - began) / 1000)) ms" >&2
+        echo "interrupted: all gone in $(lap) ms (at ms: ${times[*]})" >&2
     fi
     exit "$status"
 }
