@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Tries the README's two commands on a fresh Debian system of the release SUITE, as a new user
 # of that release would: a minimal system made with debootstrap in a temporary folder, a user
-# with sudo, and a clean clone of this checkout's HEAD in the user's home. There, play.sh must
-# build the game and show it (a screenshot of it is kept), then test.sh must build everything
-# and pass every test. Prints one line: the suite, the result, the time, and the versions of Qt,
-# GCC and Orca. Everything it made goes when it ends, mounts included, even when interrupted;
-# the logs and the screenshot are kept in OUTPUT (default: build-debian/SUITE).
+# whose sudo asks for a password, and a clean clone of this checkout's HEAD in the user's home.
+# There, play.sh must build the game and show it (a screenshot of it is kept), then test.sh must
+# build everything and pass every test, asking for the password once, at its start, and
+# compiling nothing of the game that play.sh compiled; play.sh again must then compile nothing.
+# Before them, a user who may not use sudo must meet setup.sh's message, and no build. Prints
+# one line: the suite, the result, the time, and the versions of Qt, GCC and Orca. Everything it
+# made goes when it ends, mounts included, even when interrupted (Ctrl-C, SIGTERM): its steps,
+# debootstrap's too, end with it within seconds. The logs and the screenshot are kept in OUTPUT
+# (default: build-debian/SUITE).
 # Usage: sudo bash scripts/check-debian.sh SUITE [OUTPUT]   (SUITE: bookworm, trixie, testing...)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -37,38 +41,81 @@ started=$SECONDS
 root=$(realpath "$(mktemp -d /var/tmp/marolda-debian.XXXXXX)")
 chmod 755 "$root" # the root of the system, which its user must enter
 mounts=(proc sys dev dev/pts)
-# stop_inside: ends every process that runs in the system.
+# inside: prints the processes that run in the system (one find: a readlink for each process
+# of a busy machine takes seconds).
+# find fails when a process ends while it looks: what it found is still printed.
+inside() {
+    { find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' 2> /dev/null ||
+        true; } | cut -d/ -f3
+}
+# stop_inside: ends every process that runs in the system, until none is left (one may start
+# another while they are being ended).
 stop_inside() {
-    local pid
-    for pid in /proc/[0-9]*; do
-        if [ "$(readlink "$pid/root" 2> /dev/null)" = "$root" ]; then
-            kill -9 "${pid#/proc/}" 2> /dev/null || true
-        fi
+    local processes round
+    for ((round = 0; round < 20; round++)); do
+        processes=$(inside)
+        [ -n "$processes" ] || return 0
+        # shellcheck disable=SC2086 # one word a process
+        kill -9 $processes 2> /dev/null || true
+        sleep 0.1
     done
 }
+# The long steps run in the background and are waited for, so that a signal ends the wait, and
+# the check, at once: bash runs a trap only once the command in the foreground has ended. Each
+# step has a process group of its own (set -m): a step started with & alone ignores SIGINT, and
+# debootstrap, on the host, would go on filling a folder that the cleanup has removed.
+steps=()
+# step COMMAND...: starts COMMAND in the background as a step; $! is its process group.
+step() {
+    set -m
+    "$@" &
+    set +m
+    steps+=($!)
+}
+# step_running PGID: succeeds while a process of the group is alive.
+step_running() { kill -0 -- "-$1" 2> /dev/null; }
+# The check's own stderr, for the cleanup: a signal may come while a command's is redirected.
+exec {stderr}>&2
 cleanup() {
-    local status=$? mount
+    local status=$? group mount times=() began=${EPOCHREALTIME//[!0-9]/}
+    # lap: the milliseconds since the cleanup began.
+    lap() { echo $(((${EPOCHREALTIME//[!0-9]/} - began) / 1000)); }
+    exec 2>&"$stderr"
     trap - EXIT INT TERM
-    # Whatever still runs in the system goes first, then the mounts, last mounted first.
-    stop_inside
-    for ((mount = ${#mounts[@]} - 1; mount >= 0; mount--)); do
-        if mountpoint -q "$root/${mounts[mount]}"; then
-            umount "$root/${mounts[mount]}" || umount -l "$root/${mounts[mount]}" || true
-        fi
+    # The steps and all they started, then whatever still runs in the system (a command run as
+    # its user gets a session of its own from sudo), then the mounts, deepest first: ours, and
+    # the ones that debootstrap makes while it installs. All is thrown away: nothing is asked to
+    # end tidily, which would only take time.
+    for group in "${steps[@]}"; do
+        kill -KILL -- "-$group" 2> /dev/null || true
     done
+    stop_inside
+    times+=("processes $(lap)")
+    while read -r mount; do
+        umount "$mount" 2> /dev/null || umount -l "$mount" || true
+    done < <(findmnt -rn -o TARGET | grep -E "^$root(/|$)" | sort -r)
+    times+=("mounts $(lap)")
     # Never across a mount that is still there: /dev, /proc and /sys are the host's own.
-    if findmnt -rn -o TARGET | grep -q "^$root/"; then
+    if findmnt -rn -o TARGET | grep -qE "^$root(/|$)"; then
         echo "left $root in place: something is still mounted in it" >&2
     else
         rm -rf --one-file-system "$root"
     fi
+    if [ "$status" -ge 128 ]; then
+        echo "interrupted: all gone in $(lap) ms (at ms: ${times[*]})" >&2
+    fi
     exit "$status"
 }
 trap cleanup EXIT
-# The long steps run in the background and are waited for, so that a signal ends the wait, and
-# the check, at once: bash runs a trap only once the command in the foreground has ended.
 trap 'exit 130' INT
 trap 'exit 143' TERM
+# The system lives in memory where there is room for it (it grows to about 4 GiB): removing it
+# is then one umount, done within a second, where removing its files from a disk takes minutes
+# on a busy machine. Elsewhere it is a folder on disk.
+available=$(awk '/^MemAvailable:/ {print int($2 / 1048576)}' /proc/meminfo)
+if ((available >= 10)); then
+    mount -t tmpfs -o size=8g,mode=755 marolda-debian "$root"
+fi
 
 # debootstrap knows a release by its script; a release newer than it knows is made as sid is.
 script=()
@@ -76,8 +123,8 @@ if [ ! -e "/usr/share/debootstrap/scripts/$suite" ]; then
     script=(/usr/share/debootstrap/scripts/sid)
 fi
 echo "making a fresh Debian $suite in $root"
-debootstrap --variant=minbase --include=ca-certificates,git,sudo "$suite" "$root" "$mirror" \
-    "${script[@]}" > "$output/debootstrap.log" 2>&1 &
+step debootstrap --variant=minbase --include=ca-certificates,git,sudo "$suite" "$root" \
+    "$mirror" "${script[@]}" > "$output/debootstrap.log" 2>&1
 wait $! || { tail -n 20 "$output/debootstrap.log" >&2; exit 1; }
 case "$suite" in
 testing | forky | sid | unstable)
@@ -93,39 +140,93 @@ done
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 echo "127.0.1.1 $(hostname)" >> "$root/etc/hosts" # sudo looks the host up
 
-# A user of the release, with sudo, and the checkout's HEAD cloned into the user's home.
-chroot "$root" useradd --create-home --shell /bin/bash player
-echo 'player ALL=(ALL) NOPASSWD: ALL' > "$root/etc/sudoers.d/player"
-git clone --quiet --no-hardlinks "$PWD" "$root/home/player/marolda"
-chroot "$root" chown -R player:player /home/player/marolda
-# as_player COMMAND: runs COMMAND in the clone, as the user, with a login's environment.
-as_player() {
-    chroot "$root" /usr/bin/sudo -u player -H -- bash -lc "cd ~/marolda && LANG=C.UTF-8 $1"
+# Users of the release, each with the checkout's HEAD cloned into their home: player, in the
+# group sudo as Debian's installer makes the first user, with a password that sudo asks for on
+# every call, and guest, whom sudo does not let in. player's sudo is one that counts: a sudo in
+# /usr/local/bin, first on the user's PATH, logs each call and hands the real one a helper that
+# answers its prompt, logs it, and marks it in the log of the command that asked.
+# as_user USER COMMAND: runs COMMAND in the clone, as the user, with a login's environment.
+as_user() {
+    chroot "$root" /usr/bin/sudo -u "$1" -H -- bash -lc "cd ~/marolda && LANG=C.UTF-8 $2"
 }
+as_player() { as_user player "$1"; }
+for user in player guest; do
+    chroot "$root" useradd --create-home --shell /bin/bash "$user"
+    git clone --quiet --no-hardlinks "$PWD" "$root/home/$user/marolda"
+    chroot "$root" chown -R "$user:$user" "/home/$user/marolda"
+done
+echo 'player:a-password' | chroot "$root" chpasswd
+chroot "$root" usermod -a -G sudo player
+echo 'Defaults:player timestamp_timeout=0' > "$root/etc/sudoers.d/player"
+sudo_log=/var/log/marolda-sudo.log
+install -m 666 /dev/null "$root$sudo_log"
+cat > "$root/usr/local/bin/sudo" << EOF
+#!/bin/sh
+echo "call: \$*" >> $sudo_log
+SUDO_ASKPASS=/usr/local/bin/marolda-askpass exec /usr/bin/sudo -A "\$@"
+EOF
+cat > "$root/usr/local/bin/marolda-askpass" << EOF
+#!/bin/sh
+echo "password asked" >> $sudo_log
+echo "[check-debian: sudo asked for the password here]" >&2
+echo a-password
+EOF
+chmod 755 "$root/usr/local/bin/sudo" "$root/usr/local/bin/marolda-askpass"
+# asked LOG: prints how many times sudo asked for the password in a command's LOG.
+asked() { grep -c '^\[check-debian: sudo asked for the password here\]$' "$1" || true; }
+
+# A user whom sudo does not let in: play.sh must stop before it builds, saying how root installs
+# the packages, with a status that is not 127 (a command not found). It is given a platform that
+# needs no display, so that only the packages stop it.
+status=0
+as_user guest 'QT_QPA_PLATFORM=offscreen bash scripts/play.sh' > "$output/no-sudo.log" 2>&1 ||
+    status=$?
+if [ "$status" -eq 0 ] || [ "$status" -eq 127 ] || ! grep -q "su -c 'apt-get update" \
+    "$output/no-sudo.log" || [ -e "$root/home/guest/marolda/build" ]; then
+    cat "$output/no-sudo.log" >&2
+    echo "a user without sudo: play.sh ended with status $status, not with setup.sh's message" \
+        "and no build" >&2
+    exit 1
+fi
+echo "a user without sudo: play.sh stopped before building, status $status, naming su -c"
 
 # The player's command: it installs what the game needs, builds it and starts it. Its window is
 # looked for on an X display that the check brings, with the tools it looks with.
-chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
-    --no-install-recommends xvfb xauth x11-utils xdotool imagemagick > "$output/x.log" 2>&1 &
+step chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+    --no-install-recommends xvfb xauth x11-utils xdotool imagemagick > "$output/x.log" 2>&1
 wait $! || { tail -n 20 "$output/x.log" >&2; exit 1; }
 # The server writes the number of a free display once it accepts connections: the system shares
 # the host's abstract socket names, so a fixed number could meet the host's own server.
-as_player 'Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> /tmp/display' \
-    > "$output/xvfb.log" 2>&1 &
-wait_until 30 "Xvfb to start (see $output/xvfb.log)" test -s "$root/tmp/display"
-display=":$(< "$root/tmp/display")"
-as_player "DISPLAY=$display bash scripts/play.sh" > "$output/play.log" 2>&1 &
-player=$!
-game_shown() {
-    if ! kill -0 "$player" 2> /dev/null; then
-        tail -n 20 "$output/play.log" >&2
-        echo "play.sh ended before the game showed its main window" >&2
-        exit 1
-    fi
-    as_player "DISPLAY=$display xdotool search --onlyvisible --name '^Marolda\$'" > /dev/null 2>&1
+# Xvfb and the game are started anew after each stop_inside, which ends them.
+start_display() {
+    rm -f "$root/tmp/display"
+    step as_player 'Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> /tmp/display' \
+        > "$output/xvfb.log" 2>&1
+    wait_until 30 "Xvfb to start (see $output/xvfb.log)" test -s "$root/tmp/display"
+    display=":$(< "$root/tmp/display")"
+    # Answering, to the user: the player's command is told the display is there only then.
+    wait_until 30 "Xvfb to answer on $display (see $output/xvfb.log)" \
+        as_player "DISPLAY=$display xdpyinfo > /dev/null 2>&1"
 }
+# play LOG [SECONDS]: runs play.sh until the game shows its main window, within SECONDS.
+play() {
+    play_log=$1
+    step as_player "DISPLAY=$display bash scripts/play.sh" > "$play_log" 2>&1
+    player=$!
+    game_shown() {
+        if ! step_running "$player"; then
+            tail -n 20 "$play_log" >&2
+            echo "play.sh ended before the game showed its main window" >&2
+            exit 1
+        fi
+        as_player "DISPLAY=$display xdotool search --onlyvisible --name '^Marolda\$'" \
+            > /dev/null 2>&1
+    }
+    wait_until "${2:-1800}" "play.sh to show the game's main window (see $1)" game_shown
+}
+start_display
 # The set-up and the build come first: minutes, on a fresh system.
-wait_until 1800 "play.sh to show the game's main window (see $output/play.log)" game_shown
+play "$output/play.log"
 # The screenshot is the screen once two grabs in a row agree: the window has painted.
 settled() {
     as_player "DISPLAY=$display import -window root /tmp/now.ppm &&
@@ -138,13 +239,45 @@ cp "$root/tmp/play.png" "$output/play.png"
 stop_inside
 
 # The developer's command: every test, the package, the checks of files, speech and Wayland.
-as_player 'bash scripts/test.sh' > "$output/test.log" 2>&1 &
+step as_player 'bash scripts/test.sh' > "$output/test.log" 2>&1
 if ! wait $!; then
     tail -n 40 "$output/test.log" >&2
     cp "$root/home/player/marolda/build/orca-debug.txt" "$output/" 2> /dev/null || true
     echo "$suite: test.sh failed after $(((SECONDS - started) / 60)) min (log: $output/test.log)"
     exit 1
 fi
+# It asked for the password once, before any build or test, and compiled nothing of the game's
+# own, which play.sh had compiled with the same flags.
+first_work=$(grep -n -m 1 -E '^\[ *[0-9]+%\] (Building|Linking)|Test +#' "$output/test.log" |
+    cut -d: -f1)
+first_ask=$(grep -n -m 1 '^\[check-debian: sudo asked' "$output/test.log" | cut -d: -f1)
+recompiled=$(grep -c -E '^\[ *[0-9]+%\] Building CXX object src/' "$output/test.log" || true)
+if [ "$(asked "$output/test.log")" -ne 1 ] || [ -z "$first_ask" ] ||
+    [ "$first_ask" -gt "${first_work:-0}" ] || [ "$recompiled" -ne 0 ]; then
+    echo "test.sh asked for sudo's password $(asked "$output/test.log") times (the first at line" \
+        "${first_ask:-none} of its log, its first build or test at line ${first_work:-none})" \
+        "and compiled $recompiled objects of the game after play.sh (see $output/test.log)" >&2
+    exit 1
+fi
+echo "test.sh asked for the password once, at line $first_ask of its log, before its first" \
+    "build step (line $first_work); it compiled none of the game's objects after play.sh"
+
+# play.sh once more, after test.sh: it must compile nothing, and ask for nothing.
+start_display
+play_started=$SECONDS
+play "$output/play-again.log" 300
+compiled=$(grep -c -E '^\[ *[0-9]+%\] Building' "$output/play-again.log" || true)
+if [ "$compiled" -ne 0 ] || [ "$(asked "$output/play-again.log")" -ne 0 ]; then
+    echo "play.sh after test.sh compiled $compiled objects and asked for the password" \
+        "$(asked "$output/play-again.log") times (see $output/play-again.log)" >&2
+    exit 1
+fi
+echo "play.sh after test.sh compiled nothing and showed the game in" \
+    "$((SECONDS - play_started)) s; sudo was called $(grep -c '^call:' "$root$sudo_log") times" \
+    "and asked $(grep -c '^password asked' "$root$sudo_log") times in all"
+cp "$root$sudo_log" "$output/sudo.log"
+stop_inside
+# shellcheck disable=SC2016 # the format is dpkg-query's, not the shell's
 version() { chroot "$root" dpkg-query -W -f='${Version}' "$1" | sed 's/[-+~].*//'; }
 elapsed=$((SECONDS - started))
 echo "$suite: play.sh and test.sh green in $((elapsed / 60)) min $((elapsed % 60)) s" \

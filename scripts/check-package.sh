@@ -20,7 +20,9 @@ if [ "$status" -ne 0 ]; then
     exit 1
 fi
 echo "lintian: no error, no warning${findings:+; informational tags:}"
-[ -z "$findings" ] || sed 's/^/    /' <<< "$findings"
+if [ -n "$findings" ]; then
+    while IFS= read -r finding; do echo "    $finding"; done <<< "$findings"
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -5,6 +5,9 @@
 # dialog with its text and its buttons; and that Orca showed every shot and answer whole on the
 # braille display (with Orca 43, in its list of notifications too). Orca runs under Xvfb with a window manager, a session
 # bus and an accessibility bus of its own, and writes everything it speaks to a debug file.
+# A screen reader that the user already runs is left alone: this check's Orca is found as the
+# child of the check's own script process, and sees no other Orca (see below). Copies of the check may run
+# at once, each with its own display, buses and Orca.
 # Usage: bash scripts/check-speech.sh [SPEECH.txt]   (after a build in build/; what Orca said is
 # kept in SPEECH.txt if given)
 set -euo pipefail
@@ -12,10 +15,6 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/xgame.sh
 bash scripts/setup.sh default xvfb x11-utils x11-xserver-utils xdotool imagemagick dbus at-spi2-core openbox \
     orca > /dev/null
-if pgrep -u "$(id -u)" -x orca > /dev/null; then
-    echo "Orca is already running for this user, and cannot run twice: stop it first" >&2
-    exit 1
-fi
 
 work=$(mktemp -d)
 cleanup() {
@@ -42,9 +41,17 @@ wait_until 30 "the session bus" test -s "$work/bus-address"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
 openbox > "$work/openbox.log" 2>&1 &
 openbox=$!
+# Orca refuses to start beside another Orca of the same user, which it finds with pgrep -u
+# UID -x orca. script runs it in a process session of its own, on a terminal of its own: given
+# a pgrep that looks in that session alone (-s 0), it finds none of the user's, and never reads,
+# stops or disturbs one.
+mkdir "$work/bin"
+printf '#!/bin/sh\nexec %s -s 0 "$@"\n' "$(command -v pgrep)" > "$work/bin/pgrep"
+chmod +x "$work/bin/pgrep"
 # Orca buffers its debug file unless the file is a terminal: given one by script, it writes
 # each line at once, so that the check can wait for what Orca has said.
-script -qfec 'orca --debug-file=/dev/tty' "$work/orca.debug" > /dev/null 2>&1 &
+PATH="$work/bin:$PATH" script -qfec 'exec orca --debug-file=/dev/tty' "$work/orca.debug" \
+    > /dev/null 2>&1 &
 orca_session=$!
 # spoken: prints what Orca has said so far, an utterance a line, in a form that Orca 43 to 51
 # all give: an announcement without the role that some versions say before it (on the same
@@ -58,8 +65,17 @@ spoken() {
 }
 # heard REGEX [TIMES]: succeeds once Orca has said what matches, TIMES times (once).
 heard() { (($(spoken | grep -cE "$1") >= ${2:-1})); }
-wait_until 60 "Orca to start" heard '^Screen reader on$'
-orca=$(pgrep -u "$(id -u)" -x orca)
+# orca_started: succeeds once Orca speaks; fails the check at once if it has ended.
+orca_started() {
+    if ! kill -0 "$orca_session" 2> /dev/null; then
+        echo "Orca ended before it spoke; the last of what it wrote:" >&2
+        tail -n 20 "$work/orca.debug" >&2
+        exit 1
+    fi
+    heard '^Screen reader on$'
+}
+wait_until 60 "Orca to start" orca_started
+orca=$(pgrep -P "$orca_session" -x orca)
 
 ./build/marolda > "$work/marolda.log" 2>&1 &
 program=$!
@@ -96,7 +112,7 @@ for cell in $(seq 100); do
         press "$main" Right
     fi
     fired+=("$(cut -c$(((cell - 1) % 10 + 1)) <<< ABCDEFGHIL)$(((cell - 1) / 10 + 1))")
-    before=$(shots_on defence)
+    shots_before
     press_for "$main" space "fire at attack cell $cell" shot_at attack "$cell"
     wait_answer "$before"
     if [ -n "$(game_over)" ]; then

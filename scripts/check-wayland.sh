@@ -88,6 +88,7 @@ WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 
     ./build/marolda > "$work/wayland.log" 2>&1 &
 program=$!
 # shot_native FILE: a screenshot of the native session, for the player below.
+# shellcheck disable=SC2016 # "$1" is the written script's own argument
 printf '#!/bin/sh\ncd "%s" && rm -f wayland-screenshot-*.png && WAYLAND_DISPLAY=session timeout 10 weston-screenshooter >/dev/null 2>&1 && mv wayland-screenshot-*.png "$1"\n' \
     "$work" > "$work/shot"
 chmod +x "$work/shot"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Planted faults: applies each fault of scripts/mutants.txt in turn to the source of this
-# checkout, rebuilds in build-mutants/, runs the tests, puts the source back byte for byte, and
-# prints whether a test caught the fault. Ends with "caught N of M"; exits 0 only if every
+# Planted faults: applies each fault of scripts/mutants.txt in turn to a copy of this checkout's
+# source in build-mutants/source/, rebuilds it in build-mutants/build/, runs the tests, puts the
+# copy back byte for byte, and prints whether a test caught the fault. The checkout itself is
+# never changed, so that a build or an editor working in it at the same time never sees a fault. Ends with "caught N of M"; exits 0 only if every
 # selected fault was caught. Run on demand, not in CI; see the README for how long it takes.
 #
 #   scripts/mutants.sh                  every fault
@@ -15,8 +16,10 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
 list="$root/scripts/mutants.txt"
-build="$root/build-mutants"
-state="$build/mutants"
+work="$root/build-mutants"
+source="$work/source" # the copy that the faults are planted in
+build="$work/build"
+state="$work/mutants"
 # Everything but the memory soak (minutes) and the validators of the installed files, which
 # test no game logic. The explorer, the slowest of the rest, runs last on its own.
 quick_tests=(-E '^(soak|installed_files|explorer)$')
@@ -53,7 +56,7 @@ f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=()
 parse_list() {
     [ -f "$list" ] || die "no list of faults at $list"
     local number=0 line key value block_start=0
-    local file= kind= what= from= to= have_to=0
+    local file='' kind='' what='' from='' to='' have_to=0
     finish_block() {
         ((block_start)) || return 0
         local where="$list:$block_start"
@@ -65,7 +68,7 @@ parse_list() {
         [ "$from" != "$to" ] || die "$where: 'from:' and 'to:' are the same"
         f_file+=("$file") f_kind+=("$kind") f_what+=("$what")
         f_from+=("$from") f_to+=("$to") f_line+=("$block_start")
-        file= kind= what= from= to= have_to=0 block_start=0
+        file='' kind='' what='' from='' to='' have_to=0 block_start=0
     }
     while IFS= read -r line || [ -n "$line" ]; do
         number=$((number + 1))
@@ -100,18 +103,20 @@ occurrences() {
         END { print n }' "$2"
 }
 
-# Why fault i cannot be applied to the source as it stands, or nothing if it can.
+# Why fault i cannot be applied to the source as it stands, or nothing if it can: the
+# checkout's, or once a run has made it, the copy's.
+tree=$root
 stale_reason() {
     local i=$1 file=${f_file[$1]} path
     case "$file" in
     /* | ../* | */../* | *"/.." | ..) echo "'$file' is not a path inside the checkout"; return ;;
     esac
-    path="$root/$file"
+    path="$tree/$file"
     if [ ! -f "$path" ]; then
         echo "no file $file"
         return
     fi
-    if [ -L "$path" ] || [[ "$(realpath -e "$path")" != "$root/"* ]] ||
+    if [ -L "$path" ] || [[ "$(realpath -e "$path")" != "$tree/"* ]] ||
         ! git -C "$root" ls-files --error-unmatch -- "$file" >/dev/null 2>&1; then
         echo "$file is not a tracked file of this checkout"
         return
@@ -124,33 +129,49 @@ stale_reason() {
 }
 
 # ---------------------------------------------------------------------------------------------
-# Planting and restoring, safe against interruption
+# The copy, and planting and restoring in it, safe against interruption
 
-child=           # the process group of the build or test run under way
-mutated=         # the file that holds a fault right now, relative to $root
-original_sum=
-was_clean=0
+child=''         # the process group of the build or test run under way
+mutated=''       # the file of the copy that holds a fault right now, relative to $source
+original_sum=''
 
 sum() { sha256sum <"$1" | cut -d' ' -f1; }
 
+# Brings the copy to the checkout's tracked files as they are now, edits included. Only a file
+# whose content differs is written, and it is written now: make rebuilds what it must, and a
+# file restored after a fault keeps a time later than the object that the fault built. A run
+# killed with a fault planted is mended here too, as that file differs from the checkout's.
+sync_copy() {
+    local file
+    mkdir -p "$source"
+    git -C "$root" ls-files -z | LC_ALL=C sort -z >"$state/files"
+    while IFS= read -r -d '' file; do
+        [ -f "$root/$file" ] || continue
+        if ! cmp -s "$root/$file" "$source/$file"; then
+            mkdir -p "$(dirname "$source/$file")"
+            cp "$root/$file" "$source/$file"
+        fi
+    done <"$state/files"
+    # Files that the checkout no longer tracks go, or a glob of the build would find them.
+    (cd "$source" && find . -type f -printf '%P\0' | LC_ALL=C sort -z) |
+        LC_ALL=C comm -z -23 - "$state/files" | (cd "$source" && xargs -0r rm -f --)
+}
+
 restore() {
     [ -n "$mutated" ] || return 0
-    local path="$root/$mutated"
+    local path="$source/$mutated"
     cat "$state/pending.orig" >"$path"
-    if [ "$(sum "$path")" != "$original_sum" ] ||
-        { ((was_clean)) && ! git -C "$root" diff --quiet -- "$mutated"; }; then
-        echo "mutants.sh: COULD NOT RESTORE $mutated; its original is in $state/pending.orig" >&2
+    if [ "$(sum "$path")" != "$original_sum" ]; then
+        echo "mutants.sh: COULD NOT RESTORE $path; its original is in $state/pending.orig" >&2
         return 1
     fi
-    rm -f "$state/pending" "$state/pending.orig"
-    mutated=
+    rm -f "$state/pending.orig"
+    mutated=''
 }
 
 plant() {
-    local i=$1 file=${f_file[$1]} path="$root/${f_file[$1]}"
+    local i=$1 file=${f_file[$1]} path="$source/${f_file[$1]}"
     original_sum=$(sum "$path")
-    was_clean=0
-    git -C "$root" diff --quiet -- "$file" && was_clean=1
     cp "$path" "$state/pending.orig"
     MUT_FROM=${f_from[$i]} MUT_TO=${f_to[$i]} awk '
         BEGIN { from = ENVIRON["MUT_FROM"]; to = ENVIRON["MUT_TO"] }
@@ -160,29 +181,9 @@ plant() {
             print
         }
         ' "$state/pending.orig" >"$state/pending.new"
-    # Recorded before the file changes, so that a run killed outright can be undone next time.
-    printf '%s\n%s\n%s\n' "$file" "$original_sum" "$(sum "$state/pending.new")" >"$state/pending"
     mutated=$file
     cat "$state/pending.new" >"$path"
     rm -f "$state/pending.new"
-}
-
-# A run killed without a chance to restore (SIGKILL, power cut) left its record: undo it.
-recover() {
-    [ -f "$state/pending" ] || return 0
-    local file sum_before sum_planted now
-    { read -r file; read -r sum_before; read -r sum_planted; } <"$state/pending"
-    now=$(sum "$root/$file")
-    if [ "$now" = "$sum_planted" ] && [ -f "$state/pending.orig" ]; then
-        echo "Restoring $file, left with a fault by an interrupted run."
-        mutated=$file original_sum=$sum_before was_clean=0
-        restore || exit 3
-    elif [ "$now" = "$sum_before" ]; then
-        rm -f "$state/pending" "$state/pending.orig"
-    else
-        die "$file has changed since an interrupted run planted a fault in it; its original is" \
-            "in $state/pending.orig. Put it back, delete $state/pending, and run again."
-    fi
 }
 
 stop_child() {
@@ -216,7 +217,7 @@ run_limited() {
 # Building and testing
 
 configure() {
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF \
+    cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF \
         >"$state/configure.log" 2>&1 || die "configuring $build failed: see $state/configure.log"
 }
 
@@ -303,7 +304,9 @@ while (($#)); do
         shift
         ;;
     -t | --timeout)
-        (($# >= 2)) && [[ "$2" =~ ^[1-9][0-9]*$ ]] || die "$1 needs a number of seconds"
+        if (($# < 2)) || [[ ! "$2" =~ ^[1-9][0-9]*$ ]]; then
+            die "$1 needs a number of seconds"
+        fi
         test_limit=$2
         shift
         ;;
@@ -346,10 +349,6 @@ line_for() { # number, status, file, description, detail
 }
 
 if ((list_only)); then
-    if [ -f "$state/pending" ]; then
-        echo "warning: a run was killed with a fault planted in $(head -n 1 "$state/pending");" \
-            "the next run puts it back first" >&2
-    fi
     stale=0
     for i in "${selected[@]}"; do
         reason=$(stale_reason "$i")
@@ -366,7 +365,7 @@ if ((list_only)); then
     exit
 fi
 
-for tool in cmake ctest git timeout flock sha256sum awk realpath; do
+for tool in cmake ctest git timeout flock sha256sum awk realpath cmp comm; do
     command -v "$tool" >/dev/null || die "$tool is missing: run scripts/setup.sh first"
 done
 
@@ -378,7 +377,8 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 trap 'exit 141' PIPE
-recover
+sync_copy
+tree=$source
 
 started=$SECONDS
 tree_before=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
@@ -423,7 +423,8 @@ done
 
 tree_after=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
 if [ "$tree_before" != "$tree_after" ]; then
-    echo "warning: the checkout's status changed during the run (edited meanwhile?):" >&2
+    echo "warning: the checkout's status changed during the run (edited meanwhile: the run" \
+        "tested the source as it was at its start):" >&2
     diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
 fi
 

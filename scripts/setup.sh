@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Installs whatever the build needs and is missing (Debian packages), then configures and
 # builds the preset given as the first argument (default: "default"); further arguments name
-# more packages to install. With --target NAME, builds that target alone. --werror on (the
-# developers' and CI's build) or off (a player's) sets whether warnings are errors; without it
-# a build folder keeps what it was configured with, and a new one has them off.
+# more packages to install. With --target NAME, builds that target alone. With --werror on (the
+# developers' and CI's build), a warning of the compiler fails the build: in the default preset
+# each object's warnings are kept beside it (scripts/compile.sh) and any one fails it here, so
+# the compiler's flags stay the same for play.sh and test.sh and neither rebuilds the other's.
+# With MAROLDA_PACKAGES_READY=1 in the environment (test.sh sets it once it has installed what
+# every check needs), nothing is installed: a package still missing is an error.
 # Usage: setup.sh [--target NAME] [--werror on|off] [PRESET [PACKAGE...]]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-target=() werror=()
+target=() werror=off
 while [ $# -gt 0 ]; do
     case "$1" in
     --target) target=(--target "$2") ;;
-    --werror) werror=("-DMAROLDA_WERROR=${2^^}") ;;
+    --werror) werror="${2,,}" ;;
     *) break ;;
     esac
     shift 2
@@ -20,6 +23,41 @@ done
 preset="${1:-default}"
 shift || true
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev fonts-comic-neue fonts-liberation "$@")
+# A Wayland session without an X display: the game runs natively there, with Qt's plugin.
+if [ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ]; then
+    packages+=(qt6-wayland)
+fi
+
+# A build folder left by a run as root (sudo bash scripts/play.sh) cannot be written by its user:
+# say so in one line, with the command that gives it back, rather than let CMake fail in it.
+case "$preset" in
+default) folder=build ;;
+asan) folder=build-asan ;;
+*) folder= ;;
+esac
+if [ -n "$folder" ]; then
+    unwritable=
+    if [ -e "$folder" ]; then
+        unwritable=$(find "$folder" ! -writable -print -quit 2> /dev/null || echo "$folder")
+    elif [ ! -w . ]; then
+        unwritable=$PWD
+    fi
+    if [ -n "$unwritable" ]; then
+        owner=$(stat -c %U "$unwritable")
+        fix="chown -R $(id -un): $PWD/$folder"
+        if [ "$unwritable" = "$PWD" ]; then
+            fix="chown -R $(id -un): $PWD"
+        fi
+        if command -v sudo > /dev/null; then
+            fix="sudo $fix"
+        else
+            fix="su -c '$fix'"
+        fi
+        echo "$(id -un) cannot write $unwritable, which belongs to $owner" \
+            "(a build run as root?); to give it back, run: $fix" >&2
+        exit 1
+    fi
+fi
 
 if ! command -v apt-get > /dev/null || ! command -v dpkg-query > /dev/null; then
     # Not a Debian system: nothing is installed here. The build goes on if its tools are there.
@@ -40,18 +78,61 @@ else
             missing+=("$package")
         fi
     done
+    if ((${#missing[@]})) && [ "${MAROLDA_PACKAGES_READY:-}" = 1 ]; then
+        echo "missing after test.sh's installation: ${missing[*]} (add them to its list)" >&2
+        exit 1
+    fi
+    # One command, so that sudo runs once and asks for a password at most once.
+    # shellcheck disable=SC2016 # expanded by the root shell, from the arguments after it
+    install=(sh -c 'apt-get update -q && DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "$@"' sh "${missing[@]}")
+    # cannot_install WHY: names the packages, how root installs them, and stops before the build.
+    cannot_install() {
+        cat >&2 << EOF
+Marolda needs these Debian packages, which are not installed:
+  ${missing[*]}
+$1 Install them as root (su asks for root's password), then run this again:
+  su -c 'apt-get update && apt-get install -y --no-install-recommends ${missing[*]}'
+EOF
+        exit 1
+    }
     if ((${#missing[@]})); then
-        as_root=()
-        if [ "$(id -u)" -ne 0 ]; then
-            as_root=(sudo)
+        if [ "$(id -u)" -eq 0 ]; then
+            echo "Installing: ${missing[*]}"
+            "${install[@]}"
+        elif ! command -v sudo > /dev/null; then
+            cannot_install "This system has no sudo."
+        else
+            # A user whom sudo lets in without a password, or who is in the group that sudo
+            # admits on Debian, is asked once; any other would only be refused after typing it.
+            if ! sudo -n true 2> /dev/null && ! id -nG | grep -qwE 'sudo|admin|wheel'; then
+                cannot_install "$(id -un) is not in the group sudo, so sudo would refuse it."
+            fi
+            echo "Installing with sudo, which may ask for your password: ${missing[*]}"
+            status=0
+            sudo "${install[@]}" || status=$?
+            # sudo's own failure (refused, a wrong password, no terminal to ask on) is 1;
+            # apt-get's are 100.
+            if [ "$status" -eq 1 ]; then
+                cannot_install "sudo did not let $(id -un) install them."
+            elif [ "$status" -ne 0 ]; then
+                echo "installing the packages failed (status $status): see apt-get's words above" >&2
+                exit 1
+            fi
         fi
-        echo "Installing: ${missing[*]}"
-        "${as_root[@]}" apt-get update -q
-        # sudo resets the environment: the variable goes to apt-get through env, after sudo.
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-            apt-get install -y -q --no-install-recommends "${missing[@]}"
     fi
 fi
 
-cmake --preset "$preset" "${werror[@]}"
+cmake --preset "$preset"
 cmake --build --preset "$preset" --parallel "$(nproc)" "${target[@]}"
+if [ "$werror" = on ] && [ -n "$folder" ]; then
+    warned=$(find "$folder" -name '*.warnings' | sort)
+    if [ -n "$warned" ]; then
+        while read -r record; do
+            cat "$record"
+        done <<< "$warned" >&2
+        echo "warnings are errors here: the compiler warned about $(wc -l <<< "$warned")" \
+            "object(s), shown above" >&2
+        exit 1
+    fi
+fi

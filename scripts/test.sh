@@ -5,14 +5,29 @@
 # (scripts/check-package.sh), installs the program into a temporary prefix and plays one whole
 # game with it under strace (scripts/check-no-files.sh), plays one by the keyboard alone under
 # the screen reader Orca (scripts/check-speech.sh), and runs the program in a Wayland session,
-# with Xwayland and without (scripts/check-wayland.sh).
+# with Xwayland and without (scripts/check-wayland.sh). shellcheck reads every script first.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 preset="${1:-default}"
-# Beyond the build: the validators of the installed files, the packaging tools and lintian, and
-# Xvfb with what drives, watches and traces the program for the check of its files and sockets.
-bash scripts/setup.sh --werror on "$preset" desktop-file-utils appstream dpkg-dev file lintian \
+# Everything that any check below needs, installed in one step at the start, so that sudo asks
+# at most once, before the build, and never minutes later: the validators of the installed
+# files, the packaging tools and lintian, shellcheck, Xvfb with what drives, watches and
+# traces the program, Orca with its window manager and buses, and weston with Xwayland, Qt's
+# Wayland plugin and what plays the program through its accessibility interface.
+packages=(desktop-file-utils appstream dpkg-dev file lintian shellcheck
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick strace
+    dbus at-spi2-core openbox orca
+    weston xwayland qt6-wayland python3-gi gir1.2-atspi-2.0)
+if [ "$preset" != default ]; then
+    packages=()
+fi
+echo "test.sh needs, beside the build's own packages: ${packages[*]:-nothing more}"
+bash scripts/setup.sh --werror on "$preset" "${packages[@]}"
+# From here on, each check finds its packages in place and installs nothing.
+export MAROLDA_PACKAGES_READY=1
+if [ "$preset" = default ]; then
+    shellcheck scripts/*.sh .ci/run
+fi
 export QT_QPA_PLATFORM=offscreen
 ctest --preset "$preset" --parallel "$(nproc)"
 if [ "$preset" = default ]; then

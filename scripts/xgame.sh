@@ -32,6 +32,7 @@ start_xvfb() {
     # The server writes its display number to the descriptor once it accepts connections.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" \
         > "$work/xvfb.log" 2>&1 &
+    # shellcheck disable=SC2034 # for the caller, which stops the server when it ends
     xvfb=$!
     wait_until 30 "Xvfb to start (see $work/xvfb.log)" test -s "$work/display" || return 1
     # The real window system, whatever platform the tests chose for themselves. No session
@@ -125,12 +126,16 @@ pixel() {
         sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p'
 }
 
-# grid_colours WINDOW X Y PITCH: prints the back colours of the 10 x 10 cells from (X, Y).
+# grid_colours WINDOW X Y PITCH: prints the back colours of the 10 x 10 cells from (X, Y), or
+# fails and prints nothing: a grab that failed must not read as a grid of no shots.
 grid_colours() {
+    local colours
     # One grab; each cell read 3 px in from its corner, inside the bevel, clear of the picture.
-    import -window "$1" -crop "$((10 * $4))x$((10 * $4))+$(($2 + 3))+$(($3 + 3))" ppm:- |
-        convert ppm:- -define sample:offset=0 -sample 10x10 -depth 8 txt:- |
-        sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p'
+    colours=$(import -window "$1" -crop "$((10 * $4))x$((10 * $4))+$(($2 + 3))+$(($3 + 3))" \
+        ppm:- | convert ppm:- -define sample:offset=0 -sample 10x10 -depth 8 txt:- |
+        sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p') || return 1
+    [ "$(wc -l <<< "$colours")" -eq 100 ] || return 1
+    echo "$colours"
 }
 
 # board_left BOARD: prints where "attack" or "defence" starts across the main window.
@@ -149,13 +154,42 @@ cell_colour() {
 # shot_at BOARD CELL: succeeds if the cell shows a shot, hit or missed.
 shot_at() { [[ $(cell_colour "$1" "$2") =~ ^($hit_colour|$miss_colour)$ ]]; }
 
-# count_cells BOARD REGEX: prints how many cells of BOARD show a colour matching REGEX.
+# count_cells BOARD REGEX: prints how many cells of BOARD show a colour matching REGEX, or fails.
 count_cells() {
-    grid_colours "$main" "$(board_left "$1")" $((menu + 128)) 32 | grep -c -E "^($2)$" || true
+    local colours
+    colours=$(grid_colours "$main" "$(board_left "$1")" $((menu + 128)) 32) || return 1
+    grep -c -E "^($2)$" <<< "$colours" || true
 }
 
-# shots_on BOARD: prints how many cells of BOARD show a shot, hit or missed.
+# shots_on BOARD: prints how many cells of BOARD show a shot, hit or missed, or fails.
 shots_on() { count_cells "$1" "$hit_colour|$miss_colour"; }
+
+# shots_before: sets before to the shots on the defence board, read again if a grab fails. A
+# count read too low would pass the computer's turn for its answer, and the next click, made
+# while the game waits for that answer, would do nothing.
+shots_read() { before=$(shots_on defence); }
+shots_before() { wait_until 10 "a reading of the defence board" shots_read; }
+
+# what_went_wrong WHAT: after a wait for WHAT that failed, says whether the display and the
+# program still ran, what the boards showed, and keeps a picture of the screen.
+what_went_wrong() {
+    local state=()
+    if [ -n "${xvfb:-}" ] && ! kill -0 "$xvfb" 2> /dev/null; then
+        state+=("Xvfb had ended")
+    fi
+    if [ -n "${program:-}" ] && ! kill -0 "$program" 2> /dev/null; then
+        state+=("the program had ended")
+    fi
+    state+=("the attack board showed $(shots_on attack || echo '?') shots and the defence board" \
+        "$(shots_on defence || echo '?')")
+    if [ -n "$(game_over)" ]; then
+        state+=("the end-of-game window was up")
+    fi
+    if import -window root build/game-failure.png 2> /dev/null; then
+        state+=("the screen is in build/game-failure.png")
+    fi
+    echo "while waiting for $1: ${state[*]}" >&2
+}
 
 # answered SHOTS: succeeds if the game has ended, or if the defence board shows more than SHOTS
 # and the player's fleet still afloat. The shot that sinks it brings the end-of-game window, which
@@ -190,7 +224,7 @@ find_main() {
 
 # start_game: start-up to first shot (random fleet, OK, Comincia); sets main, left, top, menu.
 start_game() {
-    find_main || return 1
+    find_main 30 || return 1
     press_for "$main" F1 "open the placement window" window_found '^Imposta le navi$' ||
         return 1
     local placement="$found"
@@ -210,10 +244,13 @@ fire() {
         echo "attack cell $1 has been fired at already" >&2
         return 1
     fi
-    before=$(shots_on defence)
+    shots_before || return 1
     # Without --delay 0, xdotool sleeps 100 ms after the click for nothing.
     xdotool mousemove $((left + 64 + 32 * $(column "$1") + 16)) \
         $((top + menu + 128 + 32 * $(row "$1") + 16)) click --delay 0 1
-    wait_until "${2:-30}" "the shot at attack cell $1" shot_at attack "$1" || return 1
-    wait_answer "$before" "${2:-30}"
+    if ! wait_until "${2:-30}" "the shot at attack cell $1" shot_at attack "$1" ||
+        ! wait_answer "$before" "${2:-30}"; then
+        what_went_wrong "the shot at attack cell $1 and its answer"
+        return 1
+    fi
 }

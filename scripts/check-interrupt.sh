@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Interrupts scripts/check-debian.sh with SIGINT, as Ctrl-C does (to its whole foreground process
+# group), at each of its phases: debootstrap, the installation of the game's packages, the build,
+# the tests. Within 10 s of each interrupt nothing of it may be left: no process (on the host or
+# in its system), no mount, no temporary system. Run on demand, as root: it makes a system for
+# each phase, so all four take about 25 min on a 2-core machine.
+# Usage: sudo bash scripts/check-interrupt.sh [SUITE [PHASE...]]   (trixie and every phase by
+# default; the phases are debootstrap, install, build and tests)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/xgame.sh
+suite="${1:-trixie}"
+shift || true
+phases=("$@")
+if ((${#phases[@]} == 0)); then
+    phases=(debootstrap install build tests)
+fi
+if [ "$(id -u)" -ne 0 ]; then
+    echo "check-interrupt.sh runs check-debian.sh, which only root may run" >&2
+    exit 1
+fi
+output=$(realpath -m "build-debian/interrupt-$suite-$(IFS=- && echo "${phases[*]}")")
+mkdir -p "$output"
+
+# reached PHASE: succeeds once the check is inside PHASE, as its logs show.
+reached() {
+    case "$1" in
+    debootstrap) grep -qs '^I: \(Unpacking the base system\|Installing core packages\)' \
+        "$output/check/debootstrap.log" ;;
+    install) grep -qs '^Unpacking ' "$output/check/play.log" ;;
+    build) grep -qsE '^\[ *[0-9]+%\] Building CXX' "$output/check/play.log" ;;
+    tests) grep -qsE 'Test +#[0-9]+:' "$output/check/test.log" ;;
+    esac
+}
+# leftovers: prints what is left of the interrupted check, if anything: a process that carries
+# the run's mark in its environment (sudo clears it: those run in the system), that runs in the
+# system, or that names it (debootstrap), a mount in the system, or the system's folder.
+leftovers() {
+    local pid
+    for pid in $({
+        # Both fail when a process ends while they look: what they found is still printed.
+        grep -lsxz "MAROLDA_INTERRUPT=$mark" /proc/[0-9]*/environ || true
+        if [ -n "$root" ]; then
+            find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h/\n' \
+                2> /dev/null || true
+        fi
+    } | cut -d/ -f3 | sort -u); do
+        echo "process $pid: $(tr '\0' ' ' < "/proc/$pid/cmdline" 2> /dev/null)"
+    done
+    [ -n "$root" ] || return 0
+    pgrep -a -f "$root" | grep -v "^$$ " || true
+    findmnt -rn -o TARGET | grep "^$root/" | sed 's/^/mounted: /' || true
+    if [ -e "$root" ]; then
+        echo "folder: $root"
+    fi
+}
+# shellcheck disable=SC2317 # called by wait_until
+nothing_left() { [ -z "$(leftovers)" ]; }
+# A check that this script leaves behind, itself interrupted, goes with it.
+trap '[ -n "${check:-}" ] && kill -INT -- "-$check" 2> /dev/null; true' EXIT
+
+failed=0
+for phase in "${phases[@]}"; do
+    root='' check='' mark="$$-$phase"
+    rm -rf "$output/check" # the logs that tell the phase: none of an earlier run's
+    # A process group of its own, as a terminal gives a command (set -m): started with & alone,
+    # the check would ignore SIGINT from the start, and could not even trap it.
+    set -m
+    MAROLDA_INTERRUPT=$mark bash scripts/check-debian.sh "$suite" "$output/check" \
+        > "$output/$phase.log" 2>&1 &
+    set +m
+    check=$!
+    started=$SECONDS
+    until reached "$phase"; do
+        if ! kill -0 "$check" 2> /dev/null; then
+            echo "$phase: check-debian.sh ended before the phase (see $output/$phase.log)" >&2
+            failed=1
+            continue 2
+        fi
+        if ((SECONDS - started > 3600)); then
+            echo "$phase: not reached within an hour" >&2
+            failed=1
+            break
+        fi
+        sleep 1
+    done
+    root=$(sed -n 's/^making a fresh Debian .* in \(.*\)$/\1/p' "$output/$phase.log")
+    interrupted=${EPOCHREALTIME//[!0-9]/}
+    kill -INT -- "-$check"
+    if wait_until 10 "nothing left" nothing_left 2> /dev/null; then
+        took=$(((${EPOCHREALTIME//[!0-9]/} - interrupted) / 100000)) # tenths of a second
+        echo "$phase (after $((SECONDS - started)) s): nothing left $((took / 10)).$((took % 10)) s" \
+            "after SIGINT"
+    else
+        echo "$phase: left after 10 s:" >&2
+        leftovers >&2
+        failed=1
+        # Not to spoil the next phase, the check is told to end, and waited for.
+        kill -TERM -- "-$check" 2> /dev/null || true
+    fi
+    wait "$check" 2> /dev/null || true
+    check=''
+done
+exit "$failed"
