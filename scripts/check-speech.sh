@@ -178,10 +178,12 @@ for cell in "${fired[@]}"; do
         problems=$((problems + 1))
     fi
 done
-brailled=$(grep -cE '^Difesa [A-IL]([1-9]|10): (Colpito!|Acqua ?\.\.\.) Adesso è il tuo turno\.$' \
-    "$braille" || true)
+# An answer at each cell that the computer fired at; the one that wins the game has no turn after
+# it, and a line may show again as Orca refreshes the display.
+brailled=$(grep -oE '^Difesa [A-IL]([1-9]|10): (Colpito!|Acqua ?\.\.\.)( Adesso è il tuo turno\.?)?$' \
+    "$braille" | cut -d: -f1 | sort -u | wc -l)
 if [ "$brailled" -ne "$expected" ]; then
-    echo "Orca's braille showed $brailled answers of the computer, not $expected" >&2
+    echo "Orca's braille showed answers of the computer at $brailled cells, not $expected" >&2
     problems=$((problems + 1))
 fi
 # Orca 43 keeps each notification in its list of past notifications as it flashes it: there,
