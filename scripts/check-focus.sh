@@ -249,7 +249,7 @@ for game in $(seq "$games"); do
             keys="Right space"
         fi
         before=$(shots_on defence)
-        send "$keys" "fire at attack cell $cell" shot_at attack "$cell"
+        send "$keys" "fire at attack cell $cell" fired_at "$cell"
         wait_answer "$before"
         if [ -n "$(game_over)" ]; then
             break

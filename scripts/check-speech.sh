@@ -113,7 +113,7 @@ for cell in $(seq 100); do
     fi
     fired+=("$(cut -c$(((cell - 1) % 10 + 1)) <<< ABCDEFGHIL)$(((cell - 1) / 10 + 1))")
     shots_before
-    press_for "$main" space "fire at attack cell $cell" shot_at attack "$cell"
+    press_for "$main" space "fire at attack cell $cell" fired_at "$cell"
     wait_answer "$before"
     if [ -n "$(game_over)" ]; then
         break

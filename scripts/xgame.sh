@@ -191,6 +191,11 @@ what_went_wrong() {
     echo "while waiting for $1: ${state[*]}" >&2
 }
 
+# fired_at CELL: succeeds if attack cell CELL shows a shot, or the game is over. The shot that
+# wins brings the end-of-game window, centred on the screen over the attack grid: the cell may
+# be under it before a grab has seen it change.
+fired_at() { [ -n "$(game_over)" ] || shot_at attack "$1"; }
+
 # answered SHOTS: succeeds if the game has ended, or if the defence board shows more than SHOTS
 # and the player's fleet still afloat. The shot that sinks it brings the end-of-game window, which
 # maps a moment after the board shows the shot: until it is up, the answer is not over, and a
@@ -248,7 +253,7 @@ fire() {
     # Without --delay 0, xdotool sleeps 100 ms after the click for nothing.
     xdotool mousemove $((left + 64 + 32 * $(column "$1") + 16)) \
         $((top + menu + 128 + 32 * $(row "$1") + 16)) click --delay 0 1
-    if ! wait_until "${2:-30}" "the shot at attack cell $1" shot_at attack "$1" ||
+    if ! wait_until "${2:-30}" "the shot at attack cell $1" fired_at "$1" ||
         ! wait_answer "$before" "${2:-30}"; then
         what_went_wrong "the shot at attack cell $1 and its answer"
         return 1
