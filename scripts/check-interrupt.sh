@@ -54,7 +54,7 @@ leftovers() {
         echo "folder: $root"
     fi
 }
-# shellcheck disable=SC2317 # called by wait_until
+# shellcheck disable=SC2317,SC2329 # called by wait_until
 nothing_left() { [ -z "$(leftovers)" ]; }
 # A check that this script leaves behind, itself interrupted, goes with it.
 trap '[ -n "${check:-}" ] && kill -INT -- "-$check" 2> /dev/null; true' EXIT

@@ -33,7 +33,7 @@ fi
 echo "game over: $(xdotool getwindowname "$ended")"
 press_for "$ended" Escape "close the end-of-game window" window_gone '^Hai (vinto|perso)!$'
 # strace ends with the last process it traces, the program's children included.
-# shellcheck disable=SC2317 # called by wait_until
+# shellcheck disable=SC2317,SC2329 # called by wait_until
 program_ended() { ! kill -0 "$program" 2> /dev/null; }
 wait_until 30 "the program and all it started to end" program_ended
 wait "$program"
