@@ -46,7 +46,17 @@ start_xvfb() {
 }
 
 # window REGEX: prints the visible window whose caption matches REGEX (extended), if any.
-window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1 || true; }
+# The program's own windows only (WM_CLASS "marolda"): mutter 44 and later draw each frame by a
+# client of their own, which gives the frame the caption of the window in it.
+window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "$1" 2> /dev/null); do
+        if xprop -id "$id" WM_CLASS 2> /dev/null | grep -q '= "marolda",'; then
+            echo "$id"
+            return 0
+        fi
+    done
+}
 
 # window_found REGEX: sets found to such a window, or fails.
 window_found() { found=$(window "$1") && [ -n "$found" ]; }
