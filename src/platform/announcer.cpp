@@ -20,31 +20,12 @@ constexpr bool announcements = true;
 constexpr bool announcements = false;
 #endif
 
+// The notifications are the notice's children, before Qt 6.8; the notice is only their holder.
 QAccessibleInterface *notificationFace(const QString &, QObject *object)
 {
-    if (auto *notice = qobject_cast<Notice *>(object))
-        return new QAccessibleWidget(notice, QAccessible::Notification);
+    if (object->isWidgetType() && qobject_cast<Notice *>(object->parent()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
-}
-
-// Puts one message out to assistive technology, which speaks it whatever has the focus.
-void speak(Notice *notice, const QString &text)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // The window tells it, through the toolkit's own channel.
-    QAccessibleAnnouncementEvent announcement(notice->window(), text);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    // A notification in a window on screen, as it shows. A change of name or description alone
-    // is not spoken: this Qt sends a reference to the object in place of the new text, which
-    // screen readers cannot read out. The text is the label's inside it, not the notification's
-    // name: Orca speaks the labels of a notification that shows, and makes of them its braille
-    // flash and the entry in its list of notifications, leaving out a label that repeats the
-    // notification's name.
-    notice->findChild<QLabel *>()->setText(text);
-    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-#endif
 }
 
 } // namespace
@@ -76,7 +57,14 @@ void Announcer::announce(Notice *notice, const QString &text)
     settle->stop();
     if (!assistiveTechnologyListens())
         return;
-    speak(notice, text);
+        // Puts one message out to assistive technology, which speaks it whatever has the focus.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The window tells it, through the toolkit's own channel.
+    QAccessibleAnnouncementEvent announcement(notice->window(), text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    notice->tell(text);
+#endif
     emit announced(text);
 }
 
@@ -102,12 +90,31 @@ Notice::Notice(QWidget *parent)
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Where messages go out as announcements, the notice never shows: a screen reader would
-    // speak an empty notification as its window opens. Elsewhere its label holds the message;
-    // the notice has no size, so nothing of it shows on screen.
-    if (announcements)
+    // speak an empty notification as its window opens.
+    if (announcements) {
         hide();
-    else
-        new QLabel(this);
+        return;
+    }
+    for (QWidget *&bulletin : bulletins_) {
+        bulletin = new QWidget(this);
+        bulletin->setGeometry(0, 0, 0, 0);
+        new QLabel(bulletin);
+    }
+}
+
+void Notice::tell(const QString &text)
+{
+    // A notification that shows, in a window on screen. A change of name or description alone
+    // is not spoken: Qt before 6.8 sends a reference to the object in place of the new text,
+    // which screen readers cannot read out. The text is the label's inside it, not the
+    // notification's name: Orca speaks the labels of a notification that shows, and makes of
+    // them its braille flash and the entry in its list of notifications, leaving out a label
+    // that repeats the notification's name.
+    QWidget *bulletin = bulletins_[next_];
+    next_ = 1 - next_;
+    bulletin->findChild<QLabel *>()->setText(text);
+    QAccessibleEvent shown(bulletin, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace platform

@@ -37,7 +37,7 @@ private:
 };
 
 // Where a window's messages are told. From Qt 6.8 on, the window tells them as the toolkit's
-// announcements; before, through this accessible notification without size, so nothing of it
+// announcements; before, through accessible notifications without size, so nothing of them
 // shows on screen. A screen reader speaks only a notification in a window on screen, so each
 // window that tells has its own. Create it last in its window, after the controls the player
 // reaches.
@@ -51,6 +51,17 @@ public:
     {
         Announcer::instance().announceAfterChanges(this, text);
     }
+
+private:
+    friend class Announcer;
+    // Before Qt 6.8: puts `text` in the next of the two notifications and shows it.
+    void tell(const QString &text);
+
+    // The notifications, each with a label that holds its message, used in turn: a screen
+    // reader reads a notification's labels when it comes to the event, which may be after the
+    // next message (a busy machine's Orca lags seconds behind), and finds its own message there.
+    QWidget *bulletins_[2] = {};
+    int next_ = 0;
 };
 
 } // namespace platform

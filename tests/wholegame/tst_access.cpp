@@ -20,6 +20,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
@@ -166,10 +167,6 @@ private slots:
                  QStringLiteral("nave"));
         QCOMPARE(accessible(imposta.lblimp[1])->text(QAccessible::Description),
                  QStringLiteral("acqua"));
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-        // Before the toolkit's announcements, a notification that shows is what is read out.
-        QCOMPARE(accessible(gioco.notice)->role(), QAccessible::Notification);
-#endif
     }
 
     void everyControlThatTakesTheFocusHasAName()
@@ -432,6 +429,17 @@ private slots:
         QCOMPARE(told.size(), 2);
         QCOMPARE(told[0].first().toString(), texts::placementDone);
         QCOMPARE(told[1].first().toString(), texts::placementCounter(12));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        // Before the toolkit's announcements, notifications that show are what is read out, in
+        // turn: the next message leaves the one before as it was, for a screen reader that lags.
+        QStringList held;
+        for (const QLabel *label : imposta.notice->findChildren<QLabel *>()) {
+            QCOMPARE(accessible(label->parentWidget())->role(), QAccessible::Notification);
+            held.append(label->text());
+        }
+        QVERIFY2(held.contains(texts::placementDone) && held.contains(texts::placementCounter(12)),
+                 qPrintable(held.join(u'|')));
+#endif
     }
 };
 
