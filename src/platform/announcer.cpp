@@ -52,12 +52,12 @@ Announcer::Announcer(QObject *parent)
     });
 }
 
+// Puts one message out to assistive technology, which speaks it whatever has the focus.
 void Announcer::announce(Notice *notice, const QString &text)
 {
     settle->stop();
     if (!assistiveTechnologyListens())
         return;
-        // Puts one message out to assistive technology, which speaks it whatever has the focus.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The window tells it, through the toolkit's own channel.
     QAccessibleAnnouncementEvent announcement(notice->window(), text);
