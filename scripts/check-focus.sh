@@ -220,9 +220,7 @@ for game in $(seq "$games"); do
     echo " game $game of $games"
     send F1 "open the placement window" window_found '^Imposta le navi$'
     expect_focus "F1" '^Imposta le navi$'
-    # The client window that has the focus: a search by caption may find the frame first, which
-    # mutter 44 and later have drawn by a client of their own, with the same caption.
-    placement=$held
+    placement=$found
     send alt+a "draw a random fleet" fleet_drawn "$placement"
     if [ "$game" -eq 1 ]; then
         shot placement "$placement"
