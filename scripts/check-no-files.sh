@@ -8,7 +8,17 @@ source scripts/xgame.sh
 bash scripts/setup.sh default xvfb xauth x11-utils x11-xserver-utils xdotool strace imagemagick > /dev/null
 
 work=$(mktemp -d)
-trap 'kill "${xvfb:-}" 2> /dev/null || true; rm -rf "$work"' EXIT
+# On a failure, the display connections that the program tried, as the trace shows them.
+# shellcheck disable=SC2317,SC2329 # called from the trap below
+cleanup() {
+    if [ $? -ne 0 ] && [ -s "$work/trace" ]; then
+        echo "--- the program's connections:" >&2
+        grep -E ' connect\(' "$work/trace" | tail -n 10 >&2 || true
+    fi
+    kill "${xvfb:-}" 2> /dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 cmake --install build --prefix "$work/prefix" > /dev/null
 # The program sees no session bus (see start_xvfb), as on a machine without a desktop: a
 # desktop's bus would draw its accessibility bridge into a connection that this check forbids.

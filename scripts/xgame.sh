@@ -35,15 +35,32 @@ start_xvfb() {
     # shellcheck disable=SC2034 # for the caller, which stops the server when it ends
     xvfb=$!
     wait_until 30 "Xvfb to start (see $work/xvfb.log)" test -s "$work/display" || return 1
+    DISPLAY=":$(< "$work/display")"
+    export DISPLAY
+    # A server that has written its number accepts connections. One that has ended since, or
+    # that does not take this user, is said so here, with what it wrote, not by the program.
+    wait_until 30 "Xvfb to answer on $DISPLAY" xvfb_answers "$work/xvfb.log" ||
+        { xvfb_said "$work/xvfb.log" && return 1; }
     # The real window system, whatever platform the tests chose for themselves. No session
     # bus: neither the caller's (a desktop's) nor one that libdbus would launch for the
     # display. A script that needs one starts its own and exports its address afterwards.
-    DISPLAY=":$(< "$work/display")"
-    export DISPLAY XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+    export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
     unset AT_SPI_BUS_ADDRESS
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
+
+# xvfb_answers LOG: succeeds once the server in DISPLAY answers; ends the script if the server
+# has ended.
+xvfb_answers() {
+    if ! kill -0 "$xvfb" 2> /dev/null; then
+        echo "Xvfb ended on $DISPLAY before it answered" >&2
+        xvfb_said "$1"
+        exit 1
+    fi
+    xdpyinfo > /dev/null 2>&1
+}
+xvfb_said() { echo "--- what Xvfb wrote:" >&2 && tail -n 20 "$1" >&2; }
 
 # window REGEX: prints the visible window whose caption matches REGEX (extended), if any.
 # The program's own windows only (WM_CLASS "marolda"): mutter 44 and later draw each frame by a
