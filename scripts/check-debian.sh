@@ -72,6 +72,13 @@ step() {
     set +m
     steps+=($!)
 }
+# ours GROUP: fails if the number of a step that has ended is now another process's: it is free
+# again once all that the step started has ended, and the machine may give it to any process.
+ours() {
+    local parent
+    parent=$(ps -o ppid= -p "$1") || return 0
+    [ "${parent// /}" = $$ ]
+}
 # step_running PGID: succeeds while a process of the group is alive.
 step_running() { kill -0 -- "-$1" 2> /dev/null; }
 # The check's own stderr, for the cleanup: a signal may come while a command's is redirected.
@@ -87,7 +94,9 @@ cleanup() {
     # the ones that debootstrap makes while it installs. All is thrown away: nothing is asked to
     # end tidily, which would only take time.
     for group in "${steps[@]}"; do
-        kill -KILL -- "-$group" 2> /dev/null || true
+        if ours "$group"; then
+            kill -KILL -- "-$group" 2> /dev/null || true
+        fi
     done
     stop_inside
     times+=("processes $(lap)")
