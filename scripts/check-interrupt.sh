@@ -64,10 +64,12 @@ for phase in "${phases[@]}"; do
     root='' check='' mark="$$-$phase"
     rm -rf "$output/check" # the logs that tell the phase: none of an earlier run's
     # A process group of its own, as a terminal gives a command (set -m): started with & alone,
-    # the check would ignore SIGINT from the start, and could not even trap it.
+    # the check would ignore SIGINT from the start, and could not even trap it. env gives it
+    # the default action back where this script was itself started ignoring SIGINT (by & in a
+    # script), which a shell cannot undo.
     set -m
-    MAROLDA_INTERRUPT=$mark bash scripts/check-debian.sh "$suite" "$output/check" \
-        > "$output/$phase.log" 2>&1 &
+    MAROLDA_INTERRUPT=$mark env --default-signal=INT bash scripts/check-debian.sh "$suite" \
+        "$output/check" > "$output/$phase.log" 2>&1 &
     set +m
     check=$!
     started=$SECONDS

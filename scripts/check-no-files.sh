@@ -8,12 +8,16 @@ source scripts/xgame.sh
 bash scripts/setup.sh default xvfb xauth x11-utils x11-xserver-utils xdotool strace imagemagick > /dev/null
 
 work=$(mktemp -d)
-# On a failure, the display connections that the program tried, as the trace shows them.
+# On a failure: whether Xvfb still ran and what it wrote, and the last of the program's trace.
 # shellcheck disable=SC2317,SC2329 # called from the trap below
 cleanup() {
-    if [ $? -ne 0 ] && [ -s "$work/trace" ]; then
-        echo "--- the program's connections:" >&2
-        grep -E ' connect\(' "$work/trace" | tail -n 10 >&2 || true
+    if [ $? -ne 0 ]; then
+        if [ -n "${xvfb:-}" ] && ! kill -0 "$xvfb" 2> /dev/null; then
+            echo "Xvfb had ended" >&2
+        fi
+        xvfb_said "$work/xvfb.log"
+        echo "--- the last the program did, as traced:" >&2
+        tail -n 20 "$work/trace" >&2 2> /dev/null || true
     fi
     kill "${xvfb:-}" 2> /dev/null || true
     rm -rf "$work"
