@@ -206,11 +206,12 @@ step chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
 wait $! || { tail -n 20 "$output/x.log" >&2; exit 1; }
 # The server writes the number of a free display once it accepts connections: the system shares
 # the host's abstract socket names, so a fixed number could meet the host's own server.
-# Xvfb and the game are started anew after each stop_inside, which ends them.
+# Xvfb and the game are started anew after each stop_inside, which ends them. -noreset: see
+# start_xvfb in xgame.sh; here the probe below is the client that leaves.
 start_display() {
     rm -f "$root/tmp/display"
-    step as_player 'Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> /tmp/display' \
-        > "$output/xvfb.log" 2>&1
+    step as_player 'Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        3> /tmp/display' > "$output/xvfb.log" 2>&1
     wait_until 30 "Xvfb to start (see $output/xvfb.log)" test -s "$root/tmp/display"
     display=":$(< "$root/tmp/display")"
     # Answering, to the user: the player's command is told the display is there only then.

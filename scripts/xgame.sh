@@ -30,7 +30,10 @@ wait_until() {
 start_xvfb() {
     local work="${!#}" # the last argument: callers once passed a display number before it
     # The server writes its display number to the descriptor once it accepts connections.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" \
+    # -noreset: by default the server resets when its last client leaves (here the first
+    # readiness probe, or a poll for a window before the program is up), and hangs up on a
+    # client that connects while it resets: the program then ends, "could not connect".
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$work/display" \
         > "$work/xvfb.log" 2>&1 &
     # shellcheck disable=SC2034 # for the caller, which stops the server when it ends
     xvfb=$!
