@@ -123,6 +123,16 @@ EOF
     fi
 fi
 
+# One configuration and build of a folder at a time: the checks run this script as they start,
+# and two CMake runs writing the same folder at once break each other's files.
+if [ -n "$folder" ]; then
+    mkdir -p "$folder"
+    exec {lock}> "$folder/.setup.lock"
+    if ! flock -n "$lock"; then
+        echo "another build in $folder is running: waiting for it"
+        flock "$lock"
+    fi
+fi
 cmake --preset "$preset"
 cmake --build --preset "$preset" --parallel "$(nproc)" "${target[@]}"
 if [ "$werror" = on ] && [ -n "$folder" ]; then
