@@ -8,16 +8,19 @@ source scripts/xgame.sh
 bash scripts/setup.sh default xvfb xauth x11-utils x11-xserver-utils xdotool strace imagemagick > /dev/null
 
 work=$(mktemp -d)
-# On a failure: whether Xvfb still ran and what it wrote, and the last of the program's trace.
+# On a failure once the program ran: whether Xvfb still ran and what it wrote, and the last of
+# the program's trace. (start_xvfb speaks for a server that did not come up.)
 # shellcheck disable=SC2317,SC2329 # called from the trap below
 cleanup() {
-    if [ $? -ne 0 ]; then
-        if [ -n "${xvfb:-}" ] && ! kill -0 "$xvfb" 2> /dev/null; then
+    if [ $? -ne 0 ] && [ -n "${program:-}" ]; then
+        if ! kill -0 "$xvfb" 2> /dev/null; then
             echo "Xvfb had ended" >&2
         fi
         xvfb_said "$work/xvfb.log"
-        echo "--- the last the program did, as traced:" >&2
-        tail -n 20 "$work/trace" >&2 2> /dev/null || true
+        if [ -s "$work/trace" ]; then
+            echo "--- the last the program did, as traced:" >&2
+            tail -n 20 "$work/trace" >&2
+        fi
     fi
     kill "${xvfb:-}" 2> /dev/null || true
     rm -rf "$work"

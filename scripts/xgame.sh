@@ -43,7 +43,7 @@ start_xvfb() {
     # A server that has written its number accepts connections. One that has ended since, or
     # that does not take this user, is said so here, with what it wrote, not by the program.
     wait_until 30 "Xvfb to answer on $DISPLAY" xvfb_answers "$work/xvfb.log" ||
-        { xvfb_said "$work/xvfb.log" && return 1; }
+        { xvfb_said "$work/xvfb.log"; return 1; }
     # The real window system, whatever platform the tests chose for themselves. No session
     # bus: neither the caller's (a desktop's) nor one that libdbus would launch for the
     # display. A script that needs one starts its own and exports its address afterwards.
@@ -63,7 +63,13 @@ xvfb_answers() {
     fi
     xdpyinfo > /dev/null 2>&1
 }
-xvfb_said() { echo "--- what Xvfb wrote:" >&2 && tail -n 20 "$1" >&2; }
+# xvfb_said LOG: shows the last of what the server wrote, if it wrote anything.
+xvfb_said() {
+    if [ -s "$1" ]; then
+        echo "--- what Xvfb wrote:" >&2
+        tail -n 20 "$1" >&2
+    fi
+}
 
 # window REGEX: prints the visible window whose caption matches REGEX (extended), if any.
 # The program's own windows only (WM_CLASS "marolda"): mutter 44 and later draw each frame by a
