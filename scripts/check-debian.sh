@@ -60,31 +60,15 @@ stop_inside() {
         sleep 0.1
     done
 }
-# The long steps run in the background and are waited for, so that a signal ends the wait, and
-# the check, at once: bash runs a trap only once the command in the foreground has ended. Each
-# step has a process group of its own (set -m): a step started with & alone ignores SIGINT, and
-# debootstrap, on the host, would go on filling a folder that the cleanup has removed.
-steps=()
-# step COMMAND...: starts COMMAND in the background as a step; $! is its process group.
-step() {
-    set -m
-    "$@" &
-    set +m
-    steps+=($!)
-}
-# ours GROUP: fails if the number of a step that has ended is now another process's: it is free
-# again once all that the step started has ended, and the machine may give it to any process.
-ours() {
-    local parent
-    parent=$(ps -o ppid= -p "$1") || return 0
-    [ "${parent// /}" = $$ ]
-}
+# The long steps run in the background (see steps.sh): debootstrap, on the host, would
+# otherwise go on filling a folder that the cleanup has removed.
+source scripts/steps.sh
 # step_running PGID: succeeds while a process of the group is alive.
 step_running() { kill -0 -- "-$1" 2> /dev/null; }
 # The check's own stderr, for the cleanup: a signal may come while a command's is redirected.
 exec {stderr}>&2
 cleanup() {
-    local status=$? group mount times=() began=${EPOCHREALTIME//[!0-9]/}
+    local status=$? mount times=() began=${EPOCHREALTIME//[!0-9]/}
     # lap: the milliseconds since the cleanup began.
     lap() { echo $(((${EPOCHREALTIME//[!0-9]/} - began) / 1000)); }
     exec 2>&"$stderr"
@@ -93,11 +77,7 @@ cleanup() {
     # its user gets a session of its own from sudo), then the mounts, deepest first: ours, and
     # the ones that debootstrap makes while it installs. All is thrown away: nothing is asked to
     # end tidily, which would only take time.
-    for group in "${steps[@]}"; do
-        if ours "$group"; then
-            kill -KILL -- "-$group" 2> /dev/null || true
-        fi
-    done
+    signal_steps KILL
     stop_inside
     times+=("processes $(lap)")
     while read -r mount; do
