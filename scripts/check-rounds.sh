@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Shows that the whole-game checks hold under load, round after round: each round runs
+# check-no-files.sh, check-speech.sh and check-focus.sh openbox (the keyboard game) at once,
+# while the program is built from scratch again and again beside them, with one job, in a folder
+# of its own (build-rounds/beside). It stops at the first round in which a check fails, and says
+# which; every check's output stays in build-rounds/. Ctrl-C or SIGTERM ends the round, its
+# checks and the build within seconds. Run on demand, not by test.sh: on a 2-core machine a
+# round takes 3 to 4 min, so the 20 rounds of the default take over an hour.
+# Usage: bash scripts/check-rounds.sh [ROUNDS] [--alone]   (after test.sh, which installs what
+# the checks need; --alone: no build beside)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/steps.sh
+
+rounds=20 beside=1
+for argument in "$@"; do
+    case "$argument" in
+    --alone) beside= ;;
+    *[!0-9]* | '' | 0) echo "usage: $0 [ROUNDS] [--alone]" >&2 && exit 2 ;;
+    *) rounds=$argument ;;
+    esac
+done
+# The checks install nothing here: what is missing stops the first of them, by name.
+export MAROLDA_PACKAGES_READY=1
+bash scripts/setup.sh default > /dev/null
+output=build-rounds
+rm -f "$output"/*.log "$output/builds"
+mkdir -p "$output"
+
+# shellcheck disable=SC2317,SC2329 # called from the traps below
+stop() {
+    trap - INT TERM EXIT
+    if (($1 > 128)); then
+        echo "stopped in round ${round:-1} of $rounds" >&2
+    fi
+    signal_steps TERM
+    wait || true
+    exit "$1"
+}
+trap 'stop 130' INT
+trap 'stop 143' TERM
+trap 'stop $?' EXIT
+
+if [ -n "$beside" ]; then
+    cmake --preset default -B "$output/beside" > /dev/null
+    : > "$output/builds"
+    # A line in builds for each whole build.
+    # shellcheck disable=SC2016 # expanded by the build's own shell
+    step bash -c 'while cmake --build "$1/beside" --clean-first -j1 > "$1/beside.log" 2>&1; do
+            echo >> "$1/builds"; done; echo "the build beside failed: $1/beside.log" >&2' \
+        -- "$output"
+fi
+started=$SECONDS
+declare -A check=([no-files]=check-no-files.sh [speech]=check-speech.sh
+    [focus]="check-focus.sh openbox")
+for round in $(seq "$rounds"); do
+    begun=$SECONDS
+    declare -A running=()
+    for name in no-files speech focus; do
+        # shellcheck disable=SC2086 # the check's name, and its argument
+        step bash scripts/${check[$name]} > "$output/$round-$name.log" 2>&1
+        running[$name]=$!
+    done
+    failed=()
+    for name in no-files speech focus; do
+        wait "${running[$name]}" || failed+=("$name")
+    done
+    builds=
+    if [ -n "$beside" ]; then
+        builds=", $(wc -l < "$output/builds") whole builds beside so far"
+    fi
+    if ((${#failed[@]} > 0)); then
+        echo "round $round of $rounds: failed after $((SECONDS - begun)) s$builds"
+        for name in "${failed[@]}"; do
+            echo "--- ${check[$name]} (the last of $output/$round-$name.log):"
+            tail -n 15 "$output/$round-$name.log"
+        done
+        exit 1
+    fi
+    echo "round $round of $rounds: green in $((SECONDS - begun)) s$builds"
+done
+echo "$rounds rounds, $((rounds * 3)) whole games, all green in $(((SECONDS - started) / 60)) min"
