@@ -79,4 +79,4 @@ for round in $(seq "$rounds"); do
     fi
     echo "round $round of $rounds: green in $((SECONDS - begun)) s$builds"
 done
-echo "$rounds rounds, $((rounds * 3)) whole games, all green in $(((SECONDS - started) / 60)) min"
+echo "every round green: $((rounds * 3)) whole games in $(((SECONDS - started) / 60)) min"
