@@ -27,19 +27,16 @@ output=build-rounds
 rm -f "$output"/*.log "$output/builds"
 mkdir -p "$output"
 
-# shellcheck disable=SC2317,SC2329 # called from the traps below
-stop() {
-    trap - INT TERM EXIT
-    if (($1 > 128)); then
+# shellcheck disable=SC2317,SC2329 # called from the trap below
+cleanup() {
+    if (($? > 128)); then
         echo "stopped in round ${round:-1} of $rounds" >&2
     fi
-    signal_steps TERM
-    wait || true
-    exit "$1"
+    end_steps
 }
-trap 'stop 130' INT
-trap 'stop 143' TERM
-trap 'stop $?' EXIT
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 if [ -n "$beside" ]; then
     cmake --preset default -B "$output/beside" > /dev/null
@@ -53,9 +50,9 @@ fi
 started=$SECONDS
 declare -A check=([no-files]=check-no-files.sh [speech]=check-speech.sh
     [focus]="check-focus.sh openbox")
+declare -A running
 for round in $(seq "$rounds"); do
     begun=$SECONDS
-    declare -A running=()
     for name in no-files speech focus; do
         # shellcheck disable=SC2086 # the check's name, and its argument
         step bash scripts/${check[$name]} > "$output/$round-$name.log" 2>&1

@@ -26,3 +26,10 @@ signal_steps() {
         kill "-$1" -- "-$group" 2> /dev/null || true
     done
 }
+
+# end_steps: tells every step's group to end, and waits for them all: a step may still clean up
+# after itself (a check's own trap stops what it started), which takes a few seconds.
+end_steps() {
+    signal_steps TERM
+    wait || true
+}
