@@ -2,7 +2,9 @@
 
 #include "computer/frmcomputer.h"
 #include "placement/frmimposta.h"
+#include "platform/board.h"
 #include "platform/fonts.h"
+#include "platform/statusarea.h"
 #include "platform/system.h"
 #include "platform/twips.h"
 #include "resources/colours.h"
@@ -27,19 +29,19 @@ constexpr int cellSide = 495;
 constexpr int attackLeft = 960;
 constexpr int defenceLeft = 6840;
 
-QRect cellRect(int left, int index)
+// A grid's cells lie in its board, which starts at the grid's first cell.
+QRect cellRect(int index)
 {
-    return twipsRect(left + (index - 1) % 10 * pitch, gridTop + (index - 1) / 10 * pitch, cellSide,
-                     cellSide);
+    return twipsRect((index - 1) % 10 * pitch, (index - 1) / 10 * pitch, cellSide, cellSide);
 }
 
 template <class Cell>
-void createBoard(platform::ControlArray<Cell, 100> &board, QWidget *parent, int left,
+void createBoard(platform::ControlArray<Cell, 100> &board, platform::Board *parent,
                  Qt::CursorShape cursor, platform::StateText stateText,
                  void (frmgioco::*click)(int), frmgioco *window)
 {
     for (int i = 1; i <= 100; ++i) {
-        auto *cell = new Cell(parent, cellRect(left, i));
+        auto *cell = new Cell(parent, cellRect(i));
         cell->setObjectName(QStringLiteral("cell%1").arg(i));
         cell->setAccessibleName(texts::cellName(i));
         cell->setStateText(stateText);
@@ -104,25 +106,31 @@ void frmgioco::createPicturesAndLabels()
         new platform::PictureBox(area, twipsRect(960, 240, 2610, 600), picture(Id::attackTitle));
     Image2 =
         new platform::PictureBox(area, twipsRect(9000, 240, 2085, 975), picture(Id::defenceTitle));
+    Image1->setAccessibleName(texts::attackTitle);
+    Image2->setAccessibleName(texts::defenceTitle);
     Image3 =
         new platform::PictureBox(area, twipsRect(3960, 120, 1005, 1170), picture(Id::computerFace));
     Image4 =
         new platform::PictureBox(area, twipsRect(7680, 120, 885, 1095), picture(Id::playerFace));
 
     const QFont counter = platform::font(QStringLiteral("Comic Sans MS"), 15.75, true);
-    lblnc = platform::createLabel(area, twipsRect(5040, 360, 735, 495), {}, counter,
+    // The help line and the counters are the game's status, read in that order.
+    statusArea = new platform::StatusArea(area, QRect(QPoint(0, 0), clientSize()));
+    lblaiuto =
+        platform::createLabel(statusArea, twipsRect(120, 7440, 6015, 375), texts::aiutoNoFleet,
+                              platform::font(QStringLiteral("Comic Sans MS"), 12, false, true),
+                              colours::yellow, Qt::AlignLeft | Qt::AlignTop);
+    lblnc = platform::createLabel(statusArea, twipsRect(5040, 360, 735, 495), {}, counter,
                                   colours::yellow, Qt::AlignCenter);
-    lblnu = platform::createLabel(area, twipsRect(6840, 360, 735, 495), {}, counter,
+    lblnc->setCounts(texts::computerShipsAfloat);
+    lblnu = platform::createLabel(statusArea, twipsRect(6840, 360, 735, 495), {}, counter,
                                   colours::yellow, Qt::AlignCenter);
+    lblnu->setCounts(texts::playerShipsAfloat);
     const QFont message = platform::font(QStringLiteral("Times New Roman"), 21.75, false, true);
     lblmessat = platform::createLabel(area, twipsRect(960, 6840, 4815, 570), {}, message,
                                       colours::cyan, Qt::AlignHCenter | Qt::AlignTop);
     lblmessdi = platform::createLabel(area, twipsRect(6840, 6840, 4815, 570), {}, message,
                                       colours::cyan, Qt::AlignHCenter | Qt::AlignTop);
-    lblaiuto =
-        platform::createLabel(area, twipsRect(120, 7440, 6015, 375), texts::aiutoNoFleet,
-                              platform::font(QStringLiteral("Comic Sans MS"), 12, false, true),
-                              colours::yellow, Qt::AlignLeft | Qt::AlignTop);
 
     pct = new platform::PictureBox(area, twipsRect(600, 1320, 255, 255), picture(Id::hitSymbol),
                                    colours::hit);
@@ -146,9 +154,25 @@ void frmgioco::createGrids()
     // The window opens with the focus on it, and it takes the focus back from a cell that a
     // handler disables.
     setFocusHome(pctfocus);
-    createBoard(cmdat, client(), attackLeft, Qt::CrossCursor, texts::attackCellState,
-                &frmgioco::cmdatClick, this);
-    createBoard(cmddi, client(), defenceLeft, Qt::ArrowCursor, texts::defenceCellState,
+    // Each board under its cells, titled by its picture and headed by its headings.
+    const auto board = [this](int left, const QString &name, platform::PictureBox *title,
+                              const platform::ControlArray<platform::Label, 20> &headings) {
+        auto *board = new platform::Board(
+            client(), twipsRect(left, gridTop, 9 * pitch + cellSide, 9 * pitch + cellSide), name);
+        const QList<QWidget *> all(headings.begin(), headings.end());
+        // A row's heading names the grid too: screen readers tell a cell's row header in the
+        // places where they tell no table's name (a braille line, where-am-I).
+        for (int row = 1; row <= 10; ++row)
+            headings[10 + row]->setAccessibleName(name + QLatin1Char(' ') + QString::number(row));
+        board->setHeadings(all.mid(0, 10), all.mid(10, 10));
+        board->setTitle(title);
+        return board;
+    };
+    attackBoard = board(attackLeft, texts::attackTitle, Image1, lblat);
+    createBoard(cmdat, attackBoard, Qt::CrossCursor, texts::attackCellState, &frmgioco::cmdatClick,
+                this);
+    defenceBoard = board(defenceLeft, texts::defenceTitle, Image2, lbldi);
+    createBoard(cmddi, defenceBoard, Qt::ArrowCursor, texts::defenceCellState,
                 &frmgioco::cmddiClick, this);
     QWidget::setTabOrder(pctfocus, cmdat[1]);
     for (int i = 1; i < 100; ++i)

@@ -10,6 +10,11 @@
 
 #include <QMainWindow>
 
+namespace platform {
+class Board;
+class StatusArea;
+} // namespace platform
+
 class QAction;
 class QMenu;
 class QTimer;
@@ -35,6 +40,9 @@ public:
     platform::PictureBox *Image2;            // "Difesa"
     platform::PictureBox *Image3;            // the computer's face
     platform::PictureBox *Image4;            // the player's face
+    platform::StatusArea *statusArea;        // the help line and the counters, as a status
+    platform::Board *attackBoard;            // under the attack cells
+    platform::Board *defenceBoard;           // under the defence cells
     platform::Label *lblnc;                  // the computer's ships afloat
     platform::Label *lblnu;                  // the player's ships afloat
     platform::Label *lblmessat;              // the result of the player's last shot

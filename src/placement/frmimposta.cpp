@@ -1,6 +1,7 @@
 #include "placement/frmimposta.h"
 
 #include "game/frmgioco.h"
+#include "platform/board.h"
 #include "platform/fonts.h"
 #include "platform/gridnavigation.h"
 #include "platform/random.h"
@@ -38,7 +39,13 @@ frmimposta::frmimposta()
     Shape1 = new platform::Shape(client(), twipsRect(600, 1200, 3855, 3855),
                                  platform::Shape::Kind::Rectangle, colours::lightBlue,
                                  platform::Shape::Border{colours::red, 2});
-    fleet::createGrid(lblimp, client(), QPoint(720, 1320));
+    auto *board =
+        new platform::Board(client(), twipsRect(720, 1320, 3615, 3615), texts::placementGrid);
+    QStringList rows;
+    for (int row = 1; row <= 10; ++row)
+        rows.append(QString::number(row));
+    board->setHeaderNames(QStringList(std::begin(texts::columns), std::end(texts::columns)), rows);
+    fleet::createGrid(lblimp, board, QPoint(0, 0));
     for (int k = 1; k <= 100; ++k) {
         // Reached by Tab after the buttons and moved through by the arrows; a click leaves the
         // focus where it was.

@@ -1,9 +1,9 @@
 #include "platform/announcer.h"
 
+#include "platform/accessibility.h"
 #include "platform/system.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
@@ -19,14 +19,6 @@ constexpr bool announcements = true;
 #else
 constexpr bool announcements = false;
 #endif
-
-// The notifications are the notice's children, before Qt 6.8; the notice is only their holder.
-QAccessibleInterface *notificationFace(const QString &, QObject *object)
-{
-    if (object->isWidgetType() && qobject_cast<Notice *>(object->parent()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
 
 } // namespace
 
@@ -59,8 +51,11 @@ void Announcer::announce(Notice *notice, const QString &text)
     if (!assistiveTechnologyListens())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // The window tells it, through the toolkit's own channel.
+    // The window tells it, through the toolkit's own channel. Polite: queued after the speech
+    // under way and after the focus moves that came before it (an assertive message goes ahead
+    // of them, and the focus move that follows it then cuts it short).
     QAccessibleAnnouncementEvent announcement(notice->window(), text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);
 #else
     notice->tell(text);
@@ -81,12 +76,8 @@ void Announcer::announceAfterChanges(Notice *notice, const QString &text)
 Notice::Notice(QWidget *parent)
     : QWidget(parent)
 {
-    static const bool installed = [] {
-        if (!announcements)
-            QAccessible::installFactory(notificationFace);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Before Qt 6.8 the notifications are the notice's children; the notice only holds them.
+    installAccessibleFaces();
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Where messages go out as announcements, the notice never shows: a screen reader would

@@ -10,9 +10,12 @@ namespace platform {
 class Notice;
 
 // The program's one voice. It tells assistive technology what has just happened, wherever the
-// keyboard focus is, through the notice of the window that tells it: a screen reader speaks it
-// at once. A newer message, from any window, drops one still waiting, so nothing is told after
-// a newer one. Without a screen reader listening it does nothing at all, and no timer runs.
+// keyboard focus is, through the notice of the window that tells it. A screen reader speaks it
+// after what it is saying, not over it: a shot's result and the computer's answer 1.5 s later
+// are each heard whole by a player who waits, while a key that the player presses still cuts
+// them short, as it cuts any speech. A newer message, from any window, drops one still waiting
+// in the program, so nothing is told after a newer one. Without a screen reader listening it
+// does nothing at all, and no timer runs.
 class Announcer : public QObject {
     Q_OBJECT
 public:

@@ -11,7 +11,7 @@ namespace platform {
 // toolkit's button gives it the mouse, Space (once per press, on release) and the press action
 // of assistive technology, which sees a button. It takes the keyboard focus only where its
 // window gives it a focus policy.
-class ButtonLabel : public QAbstractButton {
+class ButtonLabel : public QAbstractButton, public TellsState {
 public:
     ButtonLabel(QWidget *parent, const QRect &geometry);
 
@@ -21,6 +21,7 @@ public:
     void setForeColour(ColourValue value) { fore_ = value; }
     ColourValue foreColour() const { return fore_; }
     void setStateText(StateText stateText);
+    QString stateInWords() const override { return back_.words(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -210,6 +210,8 @@ public:
         FormRegistry::instance().activateAfterEvent(this);
     }
     Surface *client() const { return core_.client(); }
+    // The client area's designed size.
+    QSize clientSize() const { return core_.clientSize(); }
 
 protected:
     explicit Form(const FormDesign &design)

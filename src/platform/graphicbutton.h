@@ -11,7 +11,7 @@ namespace platform {
 // A push button painted in its own back colour, with its picture centred and its caption, if
 // any, over it. It stays a real button: Tab reaches it, Space presses it, Enter presses it in a
 // dialog, and Alt with its access letter presses it.
-class GraphicButton : public QPushButton {
+class GraphicButton : public QPushButton, public TellsState {
 public:
     GraphicButton(QWidget *parent, const QRect &geometry, const QString &caption = {});
 
@@ -20,6 +20,7 @@ public:
     void setPicture(const Picture &picture);
     const Picture &picture() const { return picture_; }
     void setStateText(StateText stateText);
+    QString stateInWords() const override { return back_.words(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

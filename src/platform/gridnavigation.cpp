@@ -17,11 +17,25 @@ GridNavigation::GridNavigation(QObject *parent, const QList<QList<QWidget *>> &g
         sink_->installEventFilter(this);
 }
 
-int GridNavigation::neighbour(int index, int key)
+int GridNavigation::neighbour(int index, QKeyCombination key)
 {
     const int row = (index - 1) / 10;
     const int column = (index - 1) % 10;
-    switch (key) {
+    // The keypad's keys, with NumLock off, come with the keypad's modifier.
+    const Qt::KeyboardModifiers modifiers = key.keyboardModifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier) {
+        switch (key.key()) {
+        case Qt::Key_Home:
+            return 1;
+        case Qt::Key_End:
+            return 100;
+        default:
+            return 0;
+        }
+    }
+    if (modifiers != Qt::NoModifier)
+        return 0;
+    switch (key.key()) {
     case Qt::Key_Left:
         return row * 10 + (column + 9) % 10 + 1;
     case Qt::Key_Right:
@@ -30,10 +44,25 @@ int GridNavigation::neighbour(int index, int key)
         return (row + 9) % 10 * 10 + column + 1;
     case Qt::Key_Down:
         return (row + 1) % 10 * 10 + column + 1;
+    case Qt::Key_Home:
+        return row * 10 + 1;
+    case Qt::Key_End:
+        return row * 10 + 10;
     default:
-        return index;
+        return 0;
     }
 }
+
+namespace {
+
+bool isArrow(QKeyCombination key)
+{
+    return (key.keyboardModifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           (key.key() == Qt::Key_Left || key.key() == Qt::Key_Right || key.key() == Qt::Key_Up ||
+            key.key() == Qt::Key_Down);
+}
+
+} // namespace
 
 GridNavigation::Place GridNavigation::placeOf(const QObject *cell) const
 {
@@ -44,6 +73,15 @@ GridNavigation::Place GridNavigation::placeOf(const QObject *cell) const
     return {};
 }
 
+GridNavigation::Place GridNavigation::target(Place from, QKeyCombination key) const
+{
+    const Qt::KeyboardModifiers modifiers = key.keyboardModifiers();
+    if (key.key() == Qt::Key_F6 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier))
+        return grids_.size() > 1 ? Place{(from.grid + 1) % int(grids_.size()), from.index}
+                                 : Place{};
+    return {from.grid, neighbour(from.index, key)};
+}
+
 bool GridNavigation::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && watched != sink_) {
@@ -52,18 +90,17 @@ bool GridNavigation::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() != QEvent::KeyPress)
         return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
-                       key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
-    // The keypad's arrows, with NumLock off, come with the keypad's modifier.
-    if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    Place target;
-    if (watched == sink_)
-        target = last_.index ? Place{last_.grid, neighbour(last_.index, key->key())} : Place{0, 1};
-    else if (const Place here = placeOf(watched); here.index)
-        target = {here.grid, neighbour(here.index, key->key())};
-    QWidget *cell = target.index ? grids_[target.grid][target.index - 1] : nullptr;
+    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
+    Place to;
+    if (watched != sink_)
+        to = target(placeOf(watched), key);
+    else if (last_.index)
+        to = target(last_, key);
+    else if (const Place first{0, 1}; isArrow(key))
+        to = first; // the arrows enter the first grid where they start
+    else
+        to = target(first, key);
+    QWidget *cell = to.index ? grids_[to.grid][to.index - 1] : nullptr;
     if (!cell || !cell->isEnabled())
         return false;
     cell->setFocus(Qt::OtherFocusReason);

@@ -22,6 +22,9 @@ public:
     ColourValue foreColour() const { return fore_; }
     void setBorder(bool single);
     bool hasBorder() const { return border_; }
+    // What the label's number counts, which assistive technology says before the number.
+    void setCounts(const QString &what) { counts_ = what; }
+    QString counts() const { return counts_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,6 +33,7 @@ private:
     ColourState back_;
     ColourValue fore_ = system::buttonText;
     bool border_ = false;
+    QString counts_;
 };
 
 // A transparent label as designed: its text, font, colour and alignment.

@@ -8,12 +8,22 @@
 
 namespace platform {
 
-// Tells in words what a back colour means, for a control's accessible description: a grid
-// cell's state is its colour, which a screen reader cannot see.
+// Tells in words what a back colour means: a grid cell's state is its colour, which a screen
+// reader cannot see.
 using StateText = QString (*)(ColourValue);
 
-// A control's back colour, which is its state, kept in words as the control's accessible
-// description once it has words for its states.
+// A control whose state, its back colour, can be told in words: a grid cell, whose words are
+// its text to assistive technology (see accessibility.cpp).
+class TellsState {
+public:
+    virtual QString stateInWords() const = 0;
+
+protected:
+    ~TellsState() = default;
+};
+
+// A control's back colour, which is its state, and the words for it once it has some. A change
+// of the words is told to assistive technology as a change of the control's text.
 class ColourState {
 public:
     explicit ColourState(std::optional<ColourValue> back = std::nullopt)
@@ -21,29 +31,13 @@ public:
     {}
 
     std::optional<ColourValue> colour() const { return back_; }
+    QString words() const { return words_ && back_ ? words_(*back_) : QString(); }
     // Gives `control` the colour `value`; false if it had it already.
-    bool change(QWidget *control, ColourValue value)
-    {
-        if (back_ == value)
-            return false;
-        back_ = value;
-        describe(control);
-        return true;
-    }
-    // Takes `words` for the states, and describes `control` with them.
-    void setWords(QWidget *control, StateText words)
-    {
-        words_ = words;
-        describe(control);
-    }
+    bool change(QWidget *control, ColourValue value);
+    // Takes `words` for the states of `control`.
+    void setWords(QWidget *control, StateText words);
 
 private:
-    void describe(QWidget *control) const
-    {
-        if (words_)
-            control->setAccessibleDescription(back_ ? words_(*back_) : QString());
-    }
-
     std::optional<ColourValue> back_;
     StateText words_ = nullptr;
 };

@@ -85,6 +85,10 @@ QString cellName(int index);
 // of the placement grid with the counter ("B2: nave. Ti restano 11 navi da posizionare").
 inline const QString attackTitle = QStringLiteral("Attacco");
 inline const QString defenceTitle = QStringLiteral("Difesa");
+inline const QString placementGrid = QStringLiteral("Le tue navi");
+// What the main window's counters count.
+inline const QString computerShipsAfloat = QStringLiteral("Navi del computer a galla");
+inline const QString playerShipsAfloat = QStringLiteral("Le tue navi a galla");
 QString shotReport(const QString &grid, int cell, const QString &result, const QString &next);
 QString placementReport(int cell, const QString &state, const QString &counter);
 

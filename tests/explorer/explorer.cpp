@@ -143,6 +143,12 @@ QString obstacle(const Action &action)
         return QStringLiteral("%1 has no widget #%2").arg(action.window).arg(action.child);
     if (!children[action.child]->isVisible())
         return QStringLiteral("widget #%1 of %2 is hidden").arg(action.child).arg(action.window);
+    if (const QString now = nameOf(children[action.child]);
+        !action.expected.isEmpty() && action.expected != now &&
+        !action.expected.startsWith(now + QLatin1Char(' ')))
+        return QStringLiteral("widget #%1 of %2 is %3, not the %4 of the case")
+            .arg(action.child)
+            .arg(action.window, now, action.expected);
     return {};
 }
 
@@ -370,6 +376,13 @@ std::optional<Action> Action::decode(QString line)
     action.key = parts[3].toInt();
     action.modifiers = Qt::KeyboardModifiers(parts[4].toInt());
     return action;
+}
+
+void Action::expectComment(const QString &comment)
+{
+    const QString prefix = QStringLiteral("click %1 #%2 ").arg(window).arg(child);
+    if (kind == Kind::Click && comment.startsWith(prefix))
+        expected = comment.mid(prefix.size());
 }
 
 QString Action::describe() const

@@ -21,9 +21,13 @@ struct Action {
     double weight = 1;       // how likely the explorer is to choose it
     QString label;           // the widget it reached, named when it was done
     bool impossible = false; // in a case file, "!": the action must not be possible there
+    QString expected{};      // in a case file, the widget that a click's comment names
 
     QString encode() const;
     static std::optional<Action> decode(QString line);
+    // Takes from a case file's comment on a click, as describe() wrote it, the widget that the
+    // click reached then: a replay that finds another widget there is stale, and fails.
+    void expectComment(const QString &comment);
     // For people: what the action did, with the widget it reached.
     QString describe() const;
 };

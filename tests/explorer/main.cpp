@@ -33,10 +33,13 @@ int replayFile(const QString &path)
     QList<explorer::Action> actions;
     for (int number = 2; !in.atEnd(); ++number) {
         // Each line is one action, as the explorer printed it; a '#' starts a comment.
-        const QString line = in.readLine().section(QLatin1Char('#'), 0, 0).trimmed();
+        const QString text = in.readLine();
+        const QString line = text.section(QLatin1Char('#'), 0, 0).trimmed();
         if (line.isEmpty())
             continue;
-        const auto action = explorer::Action::decode(line);
+        auto action = explorer::Action::decode(line);
+        if (action)
+            action->expectComment(text.section(QLatin1Char('#'), 1).trimmed());
         if (!action) {
             std::fprintf(stderr, "%s:%d: not an action: %s\n", qPrintable(path), number,
                          qPrintable(line));

@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(texts::cellName(index), name);
         QCOMPARE(gioco.cmdat[index]->accessibleName(), name);
         QCOMPARE(gioco.cmddi[index]->accessibleName(), name);
-        QCOMPARE(gioco.cmdat[index]->geometry(), attack);
-        QCOMPARE(gioco.cmddi[index]->geometry(), defence);
+        QCOMPARE(support::placeIn(gioco.client(), gioco.cmdat[index]), attack);
+        QCOMPARE(support::placeIn(gioco.client(), gioco.cmddi[index]), defence);
         QCOMPARE(attack.size(), QSize(33, 33));
     }
 
@@ -145,7 +145,8 @@ private slots:
         QCOMPARE(gioco.pctfocus->backColour(), colours::magenta);
         QCOMPARE(gioco.pctfocus->cursor().shape(), Qt::CrossCursor);
         QVERIFY(gioco.pctfocus->isVisibleTo(&gioco) && gioco.pctfocus->isEnabled());
-        QVERIFY(gioco.cmdat[100]->geometry().contains(gioco.pctfocus->geometry()));
+        QVERIFY(support::placeIn(gioco.client(), gioco.cmdat[100])
+                    .contains(gioco.pctfocus->geometry()));
         QCOMPARE(gioco.client()->childAt(gioco.pctfocus->geometry().center()), gioco.cmdat[100]);
     }
 

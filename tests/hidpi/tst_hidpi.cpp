@@ -58,15 +58,16 @@ private slots:
         gioco.showForm();
         QCOMPARE(gioco.devicePixelRatioF(), 2.0);
         QCOMPARE(gioco.client()->size(), QSize(792, 530));
-        QCOMPARE(gioco.cmdat[1]->geometry(), twipsRect(960, 1920, 495, 495));
-        QCOMPARE(gioco.cmddi[100]->geometry(), twipsRect(11160, 6240, 495, 495));
+        QCOMPARE(support::placeIn(gioco.client(), gioco.cmdat[1]), twipsRect(960, 1920, 495, 495));
+        QCOMPARE(support::placeIn(gioco.client(), gioco.cmddi[100]),
+                 twipsRect(11160, 6240, 495, 495));
         QCOMPARE(gioco.lblaiuto->geometry(), twipsRect(120, 7440, 6015, 375));
         QCOMPARE(gioco.windowHandle()->size(), gioco.size());
 
         support::key(&gioco, Qt::Key_F1);
         frmimposta &imposta = frmimposta::get();
         QCOMPARE(imposta.size(), platform::twipsSize(5055, 6015));
-        QCOMPARE(imposta.lblimp[100]->geometry(),
+        QCOMPARE(support::placeIn(imposta.client(), imposta.lblimp[100]),
                  twipsRect(720 + 9 * 360, 1320 + 9 * 360, 375, 375));
         QCOMPARE(frminizio::get().size(), platform::twipsSize(7470, 8115));
         QCOMPARE(frmvinto::get().cmdno->geometry(), twipsRect(4560, 2160, 1215, 495));

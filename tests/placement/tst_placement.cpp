@@ -51,8 +51,9 @@ private slots:
         QCOMPARE(imposta.lblcom->font().pointSizeF(), 14.25);
         QVERIFY(ships(imposta).isEmpty());
         QCOMPARE(support::cellsColoured(imposta.lblimp, colours::noShip).size(), 100);
-        QCOMPARE(imposta.lblimp[1]->geometry(), twipsRect(720, 1320, 375, 375));
-        QCOMPARE(imposta.lblimp[100]->geometry(),
+        QCOMPARE(support::placeIn(imposta.client(), imposta.lblimp[1]),
+                 twipsRect(720, 1320, 375, 375));
+        QCOMPARE(support::placeIn(imposta.client(), imposta.lblimp[100]),
                  twipsRect(720 + 9 * 360, 1320 + 9 * 360, 375, 375));
         QCOMPARE(imposta.lblimp[37]->cursor().shape(), Qt::CrossCursor);
         QCOMPARE(imposta.Shape1->geometry(), twipsRect(600, 1200, 3855, 3855));

@@ -4,10 +4,10 @@
 #include "platform/random.h"
 
 #include <QList>
+#include <QRect>
 #include <QTest>
+#include <QWidget>
 #include <random>
-
-class QWidget;
 
 namespace support {
 
@@ -97,6 +97,12 @@ template <class Grid, class Value> QList<int> cellsColoured(const Grid &grid, Va
         if (grid[i]->backColour() == value)
             cells.append(i);
     return cells;
+}
+// Where `widget` lies in `client`, the client area of its window, in which the windows are laid
+// out; a grid's cells lie in its board.
+inline QRect placeIn(const QWidget *client, const QWidget *widget)
+{
+    return {widget->mapTo(client, QPoint(0, 0)), widget->size()};
 }
 // Cells 1 to 100 that are not in `cells`.
 QList<int> cellsOtherThan(const QList<int> &cells);

@@ -52,8 +52,18 @@ QStringList everythingExposed(QObject *object)
         QByteArray(reinterpret_cast<const char *>(&state), sizeof state).toHex()));
     if (QAccessibleActionInterface *actions = face->actionInterface())
         exposed.append(actions->actionNames());
+    if (QAccessibleTextInterface *text = face->textInterface())
+        exposed.append(text->text(0, -1));
     exposed.append(QString::number(face->childCount()));
     return exposed;
+}
+
+QStringList headerNames(const QList<QAccessibleInterface *> &headers)
+{
+    QStringList names;
+    for (const QAccessibleInterface *header : headers)
+        names.append(header->text(QAccessible::Name));
+    return names;
 }
 
 // Types keys into whatever has the focus, as the keyboard gives them.
@@ -84,20 +94,84 @@ private slots:
     void init() { freshStartWithAScreenReader(); }
     void cleanup() { support::releaseAll(); }
 
-    void cellsAreNamedAndTellTheirState()
+    // The three grids as assistive technology reads them, every cell checked: tables named for
+    // their grids, each cell with its row, its column, its headers (the headings on screen; the
+    // placement grid, which shows none, has headers that bear their names), its name, and its
+    // state as its text, which follows the game.
+    void gridsAreTablesOfNamedCells()
     {
-        frmgioco &gioco = frmgioco::get();
-        gioco.showForm();
-        QCOMPARE(accessible(gioco.cmdat[1])->text(QAccessible::Name), QStringLiteral("A1"));
-        QCOMPARE(accessible(gioco.cmddi[100])->text(QAccessible::Name), QStringLiteral("L10"));
-        QCOMPARE(accessible(gioco.cmdat[91])->role(), QAccessible::Button);
-        support::startGame(support::playerFleet, support::computerFleet);
+        frmgioco &gioco = support::startedGame();
+        frmimposta &imposta = frmimposta::get();
         const auto state = [](QWidget *cell) {
-            return accessible(cell)->text(QAccessible::Description);
+            return accessible(cell)->textInterface()->text(0, -1);
         };
+        struct Grid {
+            QList<QWidget *> cells;
+            QString name;
+            QWidget *title;
+            const platform::ControlArray<platform::Label, 20> *headings;
+            QString rowPrefix; // the grid's name, which a row's header bears in the main window
+        };
+        const QList<Grid> grids = {{platform::cellList(gioco.cmdat), QStringLiteral("Attacco"),
+                                    gioco.Image1, &gioco.lblat, QStringLiteral("Attacco ")},
+                                   {platform::cellList(gioco.cmddi), QStringLiteral("Difesa"),
+                                    gioco.Image2, &gioco.lbldi, QStringLiteral("Difesa ")},
+                                   {platform::cellList(imposta.lblimp),
+                                    QStringLiteral("Le tue navi"),
+                                    nullptr,
+                                    nullptr,
+                                    {}}};
+        for (const Grid &grid : grids) {
+            QAccessibleInterface *table = accessible(grid.cells[0])->parent();
+            QCOMPARE(table->role(), QAccessible::Table);
+            QCOMPARE(table->text(QAccessible::Name), grid.name);
+            QAccessibleTableInterface *rows = table->tableInterface();
+            QVERIFY(rows);
+            QCOMPARE(QList({rows->rowCount(), rows->columnCount(), table->childCount()}),
+                     QList({10, 10, 100}));
+            QCOMPARE(rows->caption(), grid.title ? accessible(grid.title) : nullptr);
+            QCOMPARE(rows->cellAt(10, 0), nullptr);
+            QCOMPARE(rows->cellAt(0, -1), nullptr);
+            for (int i = 1; i <= 100; ++i) {
+                QAccessibleInterface *cell = accessible(grid.cells[i - 1]);
+                const int row = (i - 1) / 10;
+                const int column = (i - 1) % 10;
+                QAccessibleTableCellInterface *place = cell->tableCellInterface();
+                QVERIFY(place);
+                QCOMPARE(cell->role(), QAccessible::Cell);
+                QCOMPARE(cell->text(QAccessible::Name), texts::cellName(i));
+                QCOMPARE(rows->cellAt(row, column), cell);
+                QCOMPARE(table->indexOfChild(cell), i - 1);
+                QCOMPARE(QList({place->rowIndex(), place->columnIndex(), place->rowExtent(),
+                                place->columnExtent()}),
+                         QList({row, column, 1, 1}));
+                QCOMPARE(place->table(), table);
+                QCOMPARE(headerNames(place->columnHeaderCells()),
+                         QStringList{texts::columns[column]});
+                QCOMPARE(headerNames(place->rowHeaderCells()),
+                         QStringList{grid.rowPrefix + QString::number(row + 1)});
+                QCOMPARE(rows->columnDescription(column), texts::columns[column]);
+                // The state is the cell's text; nothing else repeats it.
+                QVERIFY(cell->text(QAccessible::Description).isEmpty());
+                QVERIFY(!state(grid.cells[i - 1]).isEmpty());
+                QVERIFY(cell->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::pressAction()));
+                if (grid.title) {
+                    // The headers are the headings on screen; the grid's title labels the cell.
+                    QCOMPARE(place->columnHeaderCells().first()->object(),
+                             (*grid.headings)[column + 1]);
+                    QCOMPARE(place->rowHeaderCells().first()->object(), (*grid.headings)[11 + row]);
+                    const auto labels = cell->relations(QAccessible::Label);
+                    QCOMPARE(labels.size(), 1);
+                    QCOMPARE(labels.first().first, accessible(grid.title));
+                }
+            }
+        }
         QCOMPARE(state(gioco.cmddi[1]), QStringLiteral("nave"));
         QCOMPARE(state(gioco.cmddi[50]), QStringLiteral("acqua"));
         QCOMPARE(state(gioco.cmdat[5]), QStringLiteral("non ancora colpito"));
+        QCOMPARE(state(imposta.lblimp[12]), QStringLiteral("nave"));
+        QCOMPARE(state(imposta.lblimp[13]), QStringLiteral("acqua"));
         support::click(gioco.cmdat[5]);
         QCOMPARE(state(gioco.cmdat[5]), QStringLiteral("colpito"));
         support::script().queueCells({1});
@@ -150,23 +224,35 @@ private slots:
         QCOMPARE(exposures[0], exposures[1]);
     }
 
+    // The labels read out their texts; the help line and the counters, as a status bar, say
+    // what they count.
     void labelsExposeTheirTexts()
     {
         frmgioco &gioco = frmgioco::get();
         gioco.showForm();
-        QCOMPARE(accessible(gioco.lblaiuto)->text(QAccessible::Name), texts::aiutoNoFleet);
+        QAccessibleInterface *status = accessible(gioco.lblaiuto)->parent();
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        const auto items = [status] {
+            QStringList texts;
+            for (int i = 0; i < status->childCount(); ++i)
+                texts.append(status->child(i)->text(QAccessible::Name) + u'|' +
+                             status->child(i)->textInterface()->text(0, -1));
+            return texts;
+        };
+        const auto both = [](const QString &text) { return text + u'|' + text; };
+        QCOMPARE(items(), (QStringList{both(texts::aiutoNoFleet), both(texts::computerShipsAfloat),
+                                       both(texts::playerShipsAfloat)}));
         support::placeFleet({11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
         QCOMPARE(accessible(gioco.lblaiuto)->text(QAccessible::Name), texts::aiutoFleetReady);
         frmimposta &imposta = frmimposta::get();
         QCOMPARE(accessible(imposta.lblcom)->text(QAccessible::Name), texts::placementDone);
         QCOMPARE(accessible(imposta.lblcom)->role(), QAccessible::StaticText);
-        // The cells of the placement grid are pressed as buttons are, and say so.
-        QCOMPARE(accessible(imposta.lblimp[12])->role(), QAccessible::Button);
-        QCOMPARE(accessible(imposta.lblimp[12])->text(QAccessible::Name), QStringLiteral("B2"));
-        QCOMPARE(accessible(imposta.lblimp[12])->text(QAccessible::Description),
-                 QStringLiteral("nave"));
-        QCOMPARE(accessible(imposta.lblimp[1])->text(QAccessible::Description),
-                 QStringLiteral("acqua"));
+        support::script().queueCells(support::computerFleet);
+        support::key(&gioco, Qt::Key_F2);
+        support::click(gioco.cmdat[5]);
+        QCOMPARE(items(), (QStringList{both(texts::aiutoWait),
+                                       both(QStringLiteral("Navi del computer a galla: 11")),
+                                       both(QStringLiteral("Le tue navi a galla: 12"))}));
     }
 
     void everyControlThatTakesTheFocusHasAName()
@@ -214,6 +300,13 @@ private slots:
             << 11 << (Qt::KeypadModifier | Qt::Key_Left).toCombined() << 20;
         QTest::newRow("keypad 6, NumLock on")
             << 45 << (Qt::KeypadModifier | Qt::Key_6).toCombined() << 45;
+        // As in a spreadsheet: the ends of the row, and the corners of the grid.
+        QTest::newRow("Home") << 45 << int(Qt::Key_Home) << 41;
+        QTest::newRow("End") << 45 << int(Qt::Key_End) << 50;
+        QTest::newRow("keypad End") << 91 << (Qt::KeypadModifier | Qt::Key_End).toCombined() << 100;
+        QTest::newRow("Ctrl+Home") << 45 << (Qt::ControlModifier | Qt::Key_Home).toCombined() << 1;
+        QTest::newRow("Ctrl+End") << 45 << (Qt::ControlModifier | Qt::Key_End).toCombined() << 100;
+        QTest::newRow("Shift+End") << 45 << (Qt::ShiftModifier | Qt::Key_End).toCombined() << 45;
     }
     void arrowsMoveWithinAGridAndWrap()
     {
@@ -221,7 +314,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, to);
         const QKeyCombination typed = QKeyCombination::fromCombined(key);
-        QCOMPARE(platform::GridNavigation::neighbour(from, typed.key()), to);
+        const int moved = platform::GridNavigation::neighbour(from, typed);
+        QCOMPARE(moved ? moved : from, to);
         frmgioco &gioco = support::startedGame();
         frmimposta &imposta = frmimposta::get();
         imposta.showForm();
@@ -238,42 +332,73 @@ private slots:
         QCOMPARE(support::cellsColoured(imposta.lblimp, colours::ship), support::playerFleet);
     }
 
-    // After a click on a cell, which sends the focus to the sink, the arrows go on from that
-    // cell in its grid; before any, they enter the attack grid at A1.
-    void arrowsOnTheFocusSinkGoOnFromTheLastCell_data()
+    // F6 crosses to the same cell of the other grid. On the focus sink, where a click on a cell
+    // sends the focus, the keys go on from that cell in its grid; before any, the arrows enter the
+    // attack grid at A1, and the other keys go from there.
+    void keysBetweenTheGridsAndOnTheFocusSink_data()
     {
-        QTest::addColumn<bool>("attack");
-        QTest::addColumn<int>("clicked");
+        QTest::addColumn<bool>("sink"); // the keys start on the sink, else on the cell itself
+        QTest::addColumn<int>("grid");  // of the cell: attack, defence, placement
+        QTest::addColumn<int>("cell");  // clicked before the keys on the sink; 0: none
         QTest::addColumn<int>("key");
+        QTest::addColumn<int>("toGrid");
         QTest::addColumn<int>("to");
-        QTest::newRow("right after E5") << true << 45 << int(Qt::Key_Right) << 46;
-        QTest::newRow("down after L10") << true << 100 << int(Qt::Key_Down) << 10;
-        QTest::newRow("left after D4 of the defence") << false << 34 << int(Qt::Key_Left) << 33;
-        QTest::newRow("up before any click") << true << 0 << int(Qt::Key_Up) << 1;
-        QTest::newRow("keypad, down after E5")
-            << true << 45 << (Qt::KeypadModifier | Qt::Key_Down).toCombined() << 55;
+        const int f6 = Qt::Key_F6;
+        QTest::newRow("sink, right after E5") << true << 0 << 45 << int(Qt::Key_Right) << 0 << 46;
+        QTest::newRow("sink, down after L10") << true << 0 << 100 << int(Qt::Key_Down) << 0 << 10;
+        QTest::newRow("sink, left after D4 of the defence")
+            << true << 1 << 34 << int(Qt::Key_Left) << 1 << 33;
+        QTest::newRow("sink, up before any click") << true << 0 << 0 << int(Qt::Key_Up) << 0 << 1;
+        QTest::newRow("sink, keypad down after E5")
+            << true << 0 << 45 << (Qt::KeypadModifier | Qt::Key_Down).toCombined() << 0 << 55;
+        QTest::newRow("sink, End before any click")
+            << true << 0 << 0 << int(Qt::Key_End) << 0 << 10;
+        QTest::newRow("sink, Ctrl+End after D4 of the defence")
+            << true << 1 << 34 << (Qt::ControlModifier | Qt::Key_End).toCombined() << 1 << 100;
+        QTest::newRow("sink, F6 after E5") << true << 0 << 45 << f6 << 1 << 45;
+        QTest::newRow("sink, F6 before any click") << true << 0 << 0 << f6 << 1 << 1;
+        QTest::newRow("F6 on E5") << false << 0 << 45 << f6 << 1 << 45;
+        QTest::newRow("Shift+F6 on E5 of the defence")
+            << false << 1 << 45 << (Qt::ShiftModifier | Qt::Key_F6).toCombined() << 0 << 45;
+        QTest::newRow("Ctrl+F6 on E5")
+            << false << 0 << 45 << (Qt::ControlModifier | Qt::Key_F6).toCombined() << 0 << 45;
+        QTest::newRow("F6 on E5 of the placement grid") << false << 2 << 45 << f6 << 2 << 45;
     }
-    void arrowsOnTheFocusSinkGoOnFromTheLastCell()
+    void keysBetweenTheGridsAndOnTheFocusSink()
     {
-        QFETCH(bool, attack);
-        QFETCH(int, clicked);
+        QFETCH(bool, sink);
+        QFETCH(int, grid);
+        QFETCH(int, cell);
         QFETCH(int, key);
+        QFETCH(int, toGrid);
         QFETCH(int, to);
         frmgioco &gioco = support::startedGame();
-        const auto cell = [&](int index) -> QWidget * {
-            return attack ? static_cast<QWidget *>(gioco.cmdat[index]) : gioco.cmddi[index];
+        frmimposta &imposta = frmimposta::get();
+        const auto at = [&](int which, int index) -> QWidget * {
+            return QList<QWidget *>{gioco.cmdat[index], gioco.cmddi[index],
+                                    imposta.lblimp[index]}[which];
         };
-        gioco.pctfocus->setFocus();
-        if (clicked)
-            support::click(cell(clicked));
-        QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
+        if (grid == 2) {
+            imposta.showForm();
+            support::settle(); // the placement window takes the focus once the call is done
+        }
+        if (sink) {
+            gioco.pctfocus->setFocus();
+            if (cell)
+                support::click(at(grid, cell));
+            QCOMPARE(QApplication::focusWidget(), gioco.pctfocus);
+        } else {
+            at(grid, cell)->setFocus();
+        }
         const QKeyCombination typed = QKeyCombination::fromCombined(key);
-        support::key(gioco.pctfocus, typed.key(), typed.keyboardModifiers());
-        QCOMPARE(QApplication::focusWidget(), cell(to));
+        support::key(QApplication::focusWidget(), typed.key(), typed.keyboardModifiers());
+        QCOMPARE(QApplication::focusWidget(), at(toGrid, to));
         // The sink keeps every other key: Tab still leads to A1.
-        gioco.pctfocus->setFocus();
-        support::key(gioco.pctfocus, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), gioco.cmdat[1]);
+        if (sink) {
+            gioco.pctfocus->setFocus();
+            support::key(gioco.pctfocus, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), gioco.cmdat[1]);
+        }
     }
 
     // Cell 5 of each grid, pressed by Space held down and let go, or by the press action of
