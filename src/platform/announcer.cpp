@@ -51,9 +51,9 @@ void Announcer::announce(Notice *notice, const QString &text)
     if (!assistiveTechnologyListens())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // The window tells it, through the toolkit's own channel. Polite: queued after the speech
-    // under way and after the focus moves that came before it (an assertive message goes ahead
-    // of them, and the focus move that follows it then cuts it short).
+    // The window tells it, through the toolkit's own channel. Polite: spoken after the speech
+    // under way and after what the focus moves that came before it say; an assertive message
+    // goes ahead of those, and the player would hear the focus sink's name after a shot's result.
     QAccessibleAnnouncementEvent announcement(notice->window(), text);
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);

@@ -564,6 +564,17 @@ private slots:
         }
         QVERIFY2(held.contains(texts::placementDone) && held.contains(texts::placementCounter(12)),
                  qPrintable(held.join(u'|')));
+#else
+        // The toolkit's announcements, polite: a screen reader speaks each after what it is
+        // saying, rather than over it.
+        static QList<QAccessible::AnnouncementPoliteness> sent;
+        const auto bridge = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::Announcement)
+                sent.append(static_cast<QAccessibleAnnouncementEvent *>(event)->politeness());
+        });
+        support::click(imposta.cmdcasuale);
+        QAccessible::installUpdateHandler(bridge);
+        QCOMPARE(sent, QList{QAccessible::AnnouncementPoliteness::Polite});
 #endif
     }
 };
