@@ -40,16 +40,16 @@ public:
     platform::PictureBox *Image2;            // "Difesa"
     platform::PictureBox *Image3;            // the computer's face
     platform::PictureBox *Image4;            // the player's face
-    platform::StatusArea *statusArea;        // the help line and the counters, as a status
-    platform::Board *attackBoard;            // under the attack cells
-    platform::Board *defenceBoard;           // under the defence cells
+    platform::StatusArea *statusArea;        // the help line and the counters, as a status bar
+    platform::Board *attackBoard;            // under the attack cells: their table
+    platform::Board *defenceBoard;           // under the defence cells: their table
     platform::Label *lblnc;                  // the computer's ships afloat
     platform::Label *lblnu;                  // the player's ships afloat
     platform::Label *lblmessat;              // the result of the player's last shot
     platform::Label *lblmessdi;              // the result of the computer's last shot
     platform::Label *lblaiuto;               // the help line
     platform::PictureBox *pctfocus;          // takes the focus from every clicked cell
-    platform::GridNavigation *navigation;    // the arrow keys on the two grids
+    platform::GridNavigation *navigation;    // the keys that move on the two grids
     platform::PictureBox *pct, *pct2, *pct3; // hidden: the hit, miss and empty markings
     QTimer *tempo;                           // its tick is the computer's shot
     platform::Notice *notice;                // tells a screen reader what happens
