@@ -4,12 +4,9 @@
 #include "platform/picture.h"
 
 #include <QCloseEvent>
-#include <QDialog>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
-#include <QPushButton>
 #include <array>
 #include <functional>
 #include <type_traits>
@@ -149,27 +146,6 @@ private:
     bool awaitingFrame_ = false;
     bool unloading_ = false;
     QPointer<QWidget> home_;
-};
-
-// A dialog whose Enter presses the button that has the focus, or else its default button if it
-// has one, and whose Esc presses its cancel button if it has one; otherwise the keys do nothing.
-// The toolkit's dialog would make the first auto-default button its default where none is named,
-// and so press with Enter a button that the focus is not on.
-class Dialog : public QDialog {
-public:
-    // The button that Enter presses while the focus is on no other button.
-    void setDefaultButton(QPushButton *button);
-    void setCancelButton(QPushButton *button) { cancel_ = button; }
-    void reject() override;
-
-protected:
-    // Reached only by the keys that the control with the focus leaves: a focused button takes
-    // Enter itself.
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QPushButton *default_ = nullptr;
-    QPushButton *cancel_ = nullptr;
 };
 
 // One window kind with its single instance, created and loaded on first use.

@@ -1,4 +1,5 @@
 #include "platform/colour.h"
+#include "platform/dialog.h"
 #include "platform/form.h"
 #include "platform/graphicbutton.h"
 #include "platform/label.h"
