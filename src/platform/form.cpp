@@ -2,22 +2,14 @@
 
 #include "platform/system.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace platform {
-
-QPoint centred(QSize screen, QSize outer)
-{
-    return {qRound((float(screen.width()) - float(outer.width())) / 2.0f),
-            qRound((float(screen.height()) - float(outer.height())) / 2.0f)};
-}
 
 FormRegistry &FormRegistry::instance()
 {
@@ -114,11 +106,10 @@ void FormRegistry::activateAfterEvent(QWidget *window)
         Qt::QueuedConnection);
 }
 
-void FormRegistry::resetEndingAndFramesForTests()
+void FormRegistry::resetEndingForTests()
 {
     cancelVisibilityCheck();
     ending_ = false;
-    frames_ = {};
 }
 
 Surface::Surface(QWidget *parent)
@@ -144,34 +135,12 @@ void Surface::paintEvent(QPaintEvent *event)
     picture_.draw(painter, QPoint(0, 0));
 }
 
-namespace {
-
-FrameSource &frameSource()
-{
-    static FrameSource source;
-    return source;
-}
-
-QMargins frameOf(const QWidget *window)
-{
-    if (frameSource())
-        return frameSource()(window);
-    const QWindow *handle = window->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
-}
-
-} // namespace
-
-void setFrameSource(FrameSource source)
-{
-    frameSource() = std::move(source);
-}
-
 FormCore::FormCore(QWidget *window, const FormDesign &design)
     : window_(window)
     , frame_(design.frame)
     , clientSize_(design.clientSize)
     , client_(new Surface(window))
+    , placement_(window, design.frame)
 {
     client_->setBackColour(design.back);
     // No window takes the focus by being mapped, as the window system and the window manager
@@ -186,41 +155,6 @@ FormCore::FormCore(QWidget *window, const FormDesign &design)
     } else {
         window->resize(clientSize_);
     }
-}
-
-QSize FormCore::outerSize() const
-{
-    const QMargins frame = frameOf(window_);
-    const QMargins guess = frame.isNull() ? FormRegistry::instance().lastFrame(frame_) : frame;
-    return window_->size().grownBy(guess);
-}
-
-void FormCore::applyPlacement()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->geometry().size() : QSize();
-    placedOuter_ = outerSize();
-    window_->move(rule_(screenSize, placedOuter_));
-}
-
-void FormCore::place(Placement rule)
-{
-    rule_ = rule;
-    applyPlacement();
-    awaitingFrame_ = frameOf(window_).isNull();
-}
-
-void FormCore::checkFrame()
-{
-    if (!awaitingFrame_ || !window_->isVisible())
-        return;
-    const QMargins frame = frameOf(window_);
-    if (frame.isNull())
-        return;
-    awaitingFrame_ = false;
-    FormRegistry::instance().rememberFrame(frame_, frame);
-    if (window_->size().grownBy(frame) != placedOuter_)
-        applyPlacement();
 }
 
 void FormCore::attachToMainWindow()

@@ -2,27 +2,16 @@
 
 #include "platform/colour.h"
 #include "platform/picture.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <functional>
 #include <type_traits>
 #include <utility>
 
 namespace platform {
-
-// Where a window's outer rectangle goes, from the screen's size and the window's outer size.
-using Placement = QPoint (*)(QSize screen, QSize outer);
-// The middle of the screen, computed in single precision.
-QPoint centred(QSize screen, QSize outer);
-
-enum class Frame {
-    Sizable,     // the main window: resizable, with minimise and maximise buttons
-    FixedDialog, // every other window: fixed size, a close button only, no task-bar entry
-};
 
 // What makes a window kind: its object name, its caption, its frame, the size of its client area
 // and the back colour there. The icon is the program's, which the application gives every window.
@@ -33,11 +22,6 @@ struct FormDesign {
     QSize clientSize;
     ColourValue back = system::buttonFace;
 };
-
-// The frame that the window system has put round a window, none before it is framed. Tests put
-// a source of their own in place to play a window manager; nullptr brings the real one back.
-using FrameSource = std::function<QMargins(const QWidget *window)>;
-void setFrameSource(FrameSource source);
 
 // The loaded windows of every kind. The program ends once none of them is visible, checked
 // after the event that hid the last one has been handled; and every window is released before
@@ -64,13 +48,9 @@ public:
     // could otherwise leave it with no window, or the wrong one, when the handler is done.
     void activateAfterEvent(QWidget *window);
 
-    // The frame last seen round a window of this kind: the guess for one not yet framed.
-    QMargins lastFrame(Frame frame) const { return frames_[std::size_t(frame)]; }
-    void rememberFrame(Frame frame, QMargins margins) { frames_[std::size_t(frame)] = margins; }
-
-    // Between tests: forgets a visibility check still to come, an end under way and the frames
-    // seen, as at start-up.
-    void resetEndingAndFramesForTests();
+    // Between tests: forgets a visibility check still to come and an end under way, as at
+    // start-up.
+    void resetEndingForTests();
 
 private:
     struct Entry {
@@ -86,7 +66,6 @@ private:
     QPointer<QWidget> toActivate_;
     bool activationPending_ = false;
     bool ending_ = false;
-    std::array<QMargins, 2> frames_{};
 };
 
 // The client area of a window: its back colour and background picture, under every control.
@@ -116,9 +95,9 @@ public:
 
     Surface *client() const { return client_; }
     QSize clientSize() const { return clientSize_; }
-    void place(Placement rule);
+    void place(Placement rule) { placement_.place(rule); }
     // Looks for a frame that the window system has added since the window was placed.
-    void checkFrame();
+    void checkFrame() { placement_.checkFrame(); }
     // Where the compositor places the windows, a dialog belongs to the main window, and so comes
     // up over it; elsewhere every window stays without an owner.
     void attachToMainWindow();
@@ -134,16 +113,11 @@ public:
     void enableControls(const QList<QWidget *> &controls, bool enabled);
 
 private:
-    QSize outerSize() const;
-    void applyPlacement();
-
     QWidget *window_;
     Frame frame_;
     QSize clientSize_;
     Surface *client_;
-    Placement rule_ = nullptr;
-    QSize placedOuter_;
-    bool awaitingFrame_ = false;
+    WindowPlacement placement_;
     bool unloading_ = false;
     QPointer<QWidget> home_;
 };

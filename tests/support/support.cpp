@@ -70,7 +70,8 @@ void releaseAll()
     registry.releaseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents();
-    registry.resetEndingAndFramesForTests();
+    registry.resetEndingForTests();
+    platform::forgetFramesForTests();
     platform::setFrameSource(nullptr);
     // A fresh voice as well: no message waits, and it waits as long as the program's own.
     delete &platform::Announcer::instance();
