@@ -2,7 +2,6 @@
 
 #include "platform/system.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
@@ -15,6 +14,22 @@ FormRegistry &FormRegistry::instance()
 {
     static FormRegistry registry;
     return registry;
+}
+
+FormRegistry::FormRegistry()
+{
+    for (QTimer *timer : {&visibilityCheck_, &activation_}) {
+        timer->setSingleShot(true);
+        timer->setInterval(0);
+    }
+    QObject::connect(&visibilityCheck_, &QTimer::timeout, &visibilityCheck_, [this] {
+        if (!ending_ && !anyVisible())
+            endProgram();
+    });
+    QObject::connect(&activation_, &QTimer::timeout, &activation_, [this] {
+        if (toActivate_ && toActivate_->isVisible() && !ending_)
+            toActivate_->activateWindow();
+    });
 }
 
 void FormRegistry::enrol(QWidget *window, void (*release)())
@@ -58,30 +73,13 @@ void FormRegistry::releaseAll()
             entry.release();
     for (const auto &window : std::exchange(discarded_, {}))
         delete window.data();
-    cancelVisibilityCheck();
+    visibilityCheck_.stop();
 }
 
 void FormRegistry::scheduleVisibilityCheck()
 {
-    if (checkPending_ || ending_ || !qApp)
-        return;
-    checkPending_ = true;
-    QMetaObject::invokeMethod(
-        qApp,
-        [this, generation = checkGeneration_] {
-            if (generation != checkGeneration_ || ending_)
-                return;
-            checkPending_ = false;
-            if (!anyVisible())
-                endProgram();
-        },
-        Qt::QueuedConnection);
-}
-
-void FormRegistry::cancelVisibilityCheck()
-{
-    ++checkGeneration_;
-    checkPending_ = false;
+    if (!ending_)
+        visibilityCheck_.start();
 }
 
 void FormRegistry::hideAllForEnd()
@@ -94,21 +92,12 @@ void FormRegistry::hideAllForEnd()
 void FormRegistry::activateAfterEvent(QWidget *window)
 {
     toActivate_ = window;
-    if (!qApp || std::exchange(activationPending_, true))
-        return;
-    QMetaObject::invokeMethod(
-        qApp,
-        [this] {
-            activationPending_ = false;
-            if (toActivate_ && toActivate_->isVisible() && !ending_)
-                toActivate_->activateWindow();
-        },
-        Qt::QueuedConnection);
+    activation_.start();
 }
 
 void FormRegistry::resetEndingForTests()
 {
-    cancelVisibilityCheck();
+    visibilityCheck_.stop();
     ending_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <type_traits>
 #include <utility>
 
@@ -53,18 +54,19 @@ public:
     void resetEndingForTests();
 
 private:
+    FormRegistry();
+
     struct Entry {
         QPointer<QWidget> window; // null once deleted, by its unload or by any other path
         void (*release)();
     };
-    void cancelVisibilityCheck();
 
     QList<Entry> loaded_;
     QList<QPointer<QWidget>> discarded_;
-    int checkGeneration_ = 0; // a check scheduled before a cancel belongs to an older one
-    bool checkPending_ = false;
+    // Single-shot and of interval zero: each fires once, when control is back in the event loop.
+    QTimer visibilityCheck_;
+    QTimer activation_;
     QPointer<QWidget> toActivate_;
-    bool activationPending_ = false;
     bool ending_ = false;
 };
 
