@@ -200,7 +200,7 @@ void frmgioco::mark(platform::GraphicButton *cell, const platform::PictureBox *h
 void frmgioco::load()
 {
     place(platform::centred);
-    enableControls(cells(), false);
+    disableControls(cells());
     colpiutente = 0;
     colpicomputer = 0;
 }
@@ -249,7 +249,7 @@ void frmgioco::mnuricominciaClick()
     mnucomincia->setEnabled(false);
     mnuricomincia->setEnabled(false);
     mnuimposta->setEnabled(true);
-    enableControls(cells(), false);
+    disableControls(cells());
     for (int i = 1; i <= 100; ++i) {
         cmdat[i]->setBackColour(colours::untouched);
         cmdat[i]->setPicture(pct3->picture());

@@ -167,17 +167,17 @@ void FormCore::setFocusHome(QWidget *control)
     control->setFocus(Qt::OtherFocusReason);
 }
 
-void FormCore::enableControls(const QList<QWidget *> &controls, bool enabled)
+void FormCore::disableControls(const QList<QWidget *> &controls)
 {
     const QWidget *focus = window_->focusWidget();
     const auto holdsFocus = [focus](const QWidget *control) {
         return focus && (control == focus || control->isAncestorOf(focus));
     };
-    if (!enabled && home_ && !controls.contains(home_.data()) &&
+    if (home_ && !controls.contains(home_.data()) &&
         std::any_of(controls.begin(), controls.end(), holdsFocus))
         home_->setFocus(Qt::OtherFocusReason);
     for (QWidget *control : controls)
-        control->setEnabled(enabled);
+        control->setEnabled(false);
 }
 
 } // namespace platform

@@ -109,10 +109,10 @@ public:
     // The control that has the focus when the window opens, and that takes it back when a
     // handler disables the control that has it.
     void setFocusHome(QWidget *control);
-    // Enables or disables controls. The toolkit hands the focus of a control that it disables to
-    // the next one in the tab chain, which may be disabled next, and so on: a move, and a word
-    // from a screen reader, for every control. Here the focus goes home first, in one move.
-    void enableControls(const QList<QWidget *> &controls, bool enabled);
+    // Disables controls. The toolkit hands the focus of a control that it disables to the next
+    // one in the tab chain, which may be disabled next, and so on: a move, and a word from a
+    // screen reader, for every control. Here the focus goes home first, in one move.
+    void disableControls(const QList<QWidget *> &controls);
 
 private:
     QWidget *window_;
@@ -183,10 +183,7 @@ protected:
     // Moves the window by `rule` using its outer size; used by load handlers.
     void place(Placement rule) { core_.place(rule); }
     void setFocusHome(QWidget *control) { core_.setFocusHome(control); }
-    void enableControls(const QList<QWidget *> &controls, bool enabled)
-    {
-        core_.enableControls(controls, enabled);
-    }
+    void disableControls(const QList<QWidget *> &controls) { core_.disableControls(controls); }
     // Sizes a main window so that its client area below the menu bar has the designed size.
     void fitToClientArea()
     {
