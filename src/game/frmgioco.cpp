@@ -136,7 +136,9 @@ void frmgioco::createPicturesAndLabels()
 void frmgioco::createGrids()
 {
     // Created first among the controls that take the focus, so that it leads the tab order,
-    // and before the cells, so that cell 100 covers it.
+    // and before the cells, so that cell 100 covers it. Tab follows the order of creation: Qt
+    // puts each new control at the end of its window's focus chain, so the sink, the attack
+    // cells 1 to 100 and the defence cells 1 to 100 follow one another.
     pctfocus =
         new platform::PictureBox(client(), twipsRect(5400, 6360, 375, 375), {}, colours::magenta);
     pctfocus->setObjectName(QStringLiteral("pctfocus"));
@@ -150,12 +152,6 @@ void frmgioco::createGrids()
                 &frmgioco::cmdatClick, this);
     createBoard(cmddi, client(), defenceLeft, Qt::ArrowCursor, texts::defenceCellState,
                 &frmgioco::cmddiClick, this);
-    QWidget::setTabOrder(pctfocus, cmdat[1]);
-    for (int i = 1; i < 100; ++i)
-        QWidget::setTabOrder(cmdat[i], cmdat[i + 1]);
-    QWidget::setTabOrder(cmdat[100], cmddi[1]);
-    for (int i = 1; i < 100; ++i)
-        QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
     navigation = new platform::GridNavigation(
         this, {platform::cellList(cmdat), platform::cellList(cmddi)}, pctfocus);
 }
