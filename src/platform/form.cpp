@@ -78,8 +78,7 @@ void FormRegistry::releaseAll()
 
 void FormRegistry::scheduleVisibilityCheck()
 {
-    if (!ending_)
-        visibilityCheck_.start();
+    visibilityCheck_.start();
 }
 
 void FormRegistry::hideAllForEnd()
@@ -97,7 +96,6 @@ void FormRegistry::activateAfterEvent(QWidget *window)
 
 void FormRegistry::resetEndingForTests()
 {
-    visibilityCheck_.stop();
     ending_ = false;
 }
 

@@ -49,8 +49,7 @@ public:
     // could otherwise leave it with no window, or the wrong one, when the handler is done.
     void activateAfterEvent(QWidget *window);
 
-    // Between tests: forgets a visibility check still to come and an end under way, as at
-    // start-up.
+    // Between tests, once every window is released: forgets an end under way, as at start-up.
     void resetEndingForTests();
 
 private:

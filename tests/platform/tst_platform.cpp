@@ -219,15 +219,30 @@ private slots:
         QCOMPARE(centred(QSize(640, 480), QSize(800, 600)), QPoint(-80, -60));
     }
 
+    // What the handler does after closing the window: nothing more; release every window, as
+    // the program does once its event loop is over; or end the program, hiding every window.
+    void programEndsAfterTheLastVisibleWindowCloses_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("endRequests");
+        QTest::newRow("nothing more") << QString() << 1;
+        QTest::newRow("every window released") << QStringLiteral("release") << 0;
+        QTest::newRow("the end under way") << QStringLiteral("end") << 0;
+    }
     void programEndsAfterTheLastVisibleWindowCloses()
     {
+        QFETCH(QString, then);
         frmprova::get().showForm();
         frmprova::get().close();
+        if (then == QLatin1String("release"))
+            FormRegistry::instance().releaseAll();
+        else if (then == QLatin1String("end"))
+            FormRegistry::instance().hideAllForEnd();
         // Never inside the handler that hid the window...
         QCOMPARE(support::record().endRequests, 0);
         support::settle();
-        // ...but once that event has been handled.
-        QCOMPARE(support::record().endRequests, 1);
+        // ...but once that event has been handled, if nothing has made the check moot.
+        QTEST(support::record().endRequests, "endRequests");
     }
 
     void aMomentWithoutVisibleWindowWithinOneHandlerDoesNotEnd()
