@@ -156,6 +156,9 @@ public:
     void showForm()
     {
         core_.attachToMainWindow();
+        // A window that comes up by itself, as the end-of-game window on the computer's winning
+        // shot, may find a menu of the program open, which would keep the keys: QWidget::show
+        // closes every open menu as a window that is no popup or tool shows.
         Base::show();
         Base::raise();
         FormRegistry::instance().activateAfterEvent(this);
