@@ -1,5 +1,7 @@
 #include "platform/windowplacement.h"
 
+#include "platform/x11frame.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -60,23 +62,34 @@ WindowPlacement::WindowPlacement(QWidget *window, Frame frame)
     , frame_(frame)
 {}
 
-QSize WindowPlacement::outerSize() const
-{
-    const QMargins frame = frameOf(window_);
-    return window_->size().grownBy(frame.isNull() ? lastFrame(frame_) : frame);
-}
-
 void WindowPlacement::applyPlacement()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize();
-    placedOuter_ = outerSize();
-    window_->move(rule_(screenSize, placedOuter_));
+    const QMargins seen = frameOf(window_);
+    const QMargins frame = seen.isNull() ? lastFrame(frame_) : seen;
+    placedOuter_ = window_->size().grownBy(frame);
+    const QPoint outer = rule_(screenSize, placedOuter_);
+    // Qt puts a window's frame at the point it is moved to while the window has no native window
+    // yet, and once it has one, the frame that Qt knows of. A native window created before the
+    // window shows, to ask the window manager for its frame, has none known to Qt: its client
+    // area goes inside the frame that the manager told.
+    if (window_->testAttribute(Qt::WA_WState_Created) && !window_->isVisible())
+        window_->setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window_->size()));
+    else
+        window_->move(outer);
 }
 
 void WindowPlacement::place(Placement rule)
 {
     rule_ = rule;
+    if (frameOf(window_).isNull() && lastFrame(frame_).isNull()) {
+        // Where the window manager tells the frame before the window maps, the window maps
+        // where it stays; the frame is checked once the window is framed all the same.
+        const QMargins told = frameBeforeMapping(window_);
+        if (!told.isNull())
+            lastFrame(frame_) = told;
+    }
     applyPlacement();
     awaitingFrame_ = frameOf(window_).isNull();
 }

@@ -27,8 +27,9 @@ void setFrameSource(FrameSource source);
 void forgetFramesForTests();
 
 // A window's place on the screen by its outer size: with the frame that it has when it is
-// placed, or else with the last frame seen round a window of its kind; placed again once the
-// window system has framed it, if that frame makes another outer size.
+// placed, the frame that the window manager says it will give it (X11), or else the last frame
+// seen round a window of its kind; placed again once the window system has framed it, if that
+// frame makes another outer size.
 class WindowPlacement {
 public:
     WindowPlacement(QWidget *window, Frame frame);
@@ -38,7 +39,6 @@ public:
     void checkFrame();
 
 private:
-    QSize outerSize() const;
     void applyPlacement();
 
     QWidget *window_;
