@@ -83,7 +83,7 @@ void WindowPlacement::applyPlacement()
 void WindowPlacement::place(Placement rule)
 {
     rule_ = rule;
-    if (frameOf(window_).isNull() && lastFrame(frame_).isNull()) {
+    if (frameOf(window_).isNull()) {
         // Where the window manager tells the frame before the window maps, the window maps
         // where it stays; the frame is checked once the window is framed all the same.
         const QMargins told = frameBeforeMapping(window_);
