@@ -60,8 +60,10 @@ struct MoveCount : QObject {
     int count = 0;
     bool eventFilter(QObject *, QEvent *event) override
     {
-        const auto *move = static_cast<QMoveEvent *>(event);
-        count += event->type() == QEvent::Move && move->pos() != move->oldPos();
+        if (event->type() == QEvent::Move) {
+            const auto *move = static_cast<QMoveEvent *>(event);
+            count += move->pos() != move->oldPos();
+        }
         return false;
     }
 };
