@@ -22,7 +22,8 @@ while [ $# -gt 0 ]; do
 done
 preset="${1:-default}"
 shift || true
-packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev fonts-comic-neue fonts-liberation "$@")
+packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev fonts-comic-neue
+    fonts-liberation "$@")
 # A Wayland session without an X display: the game runs natively there, with Qt's plugin.
 if [ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ]; then
     packages+=(qt6-wayland)
@@ -65,7 +66,8 @@ if ! command -v apt-get > /dev/null || ! command -v dpkg-query > /dev/null; then
         cat >&2 << EOF
 This system has no apt-get, so nothing was installed. To build Marolda, install:
   a C++20 compiler, make, CMake 3.25 or later, pkg-config, Qt 6.4 or later with its
-  Widgets, Svg and Test modules, and the fonts Comic Neue and Liberation (optional).
+  Widgets, Svg and Test modules, the XCB library (libxcb) with its headers, and the fonts
+  Comic Neue and Liberation (optional).
 The README names the packages on Fedora and Arch. The Debian names are:
   ${packages[*]}
 EOF

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "placement/fleet.h"
+#include "platform/dialog.h"
 #include "platform/form.h"
 
 // The computer's hidden window. Its invisible grid is the computer's fleet, drawn at random

@@ -144,7 +144,9 @@ void frmgioco::createPicturesAndLabels()
 void frmgioco::createGrids()
 {
     // Created first among the controls that take the focus, so that it leads the tab order,
-    // and before the cells, so that cell 100 covers it.
+    // and before the cells, so that cell 100 covers it. Tab follows the order of creation: Qt
+    // puts each new control at the end of its window's focus chain, so the sink, the attack
+    // cells 1 to 100 and the defence cells 1 to 100 follow one another.
     pctfocus =
         new platform::PictureBox(client(), twipsRect(5400, 6360, 375, 375), {}, colours::magenta);
     pctfocus->setObjectName(QStringLiteral("pctfocus"));
@@ -174,12 +176,6 @@ void frmgioco::createGrids()
     defenceBoard = board(defenceLeft, texts::defenceTitle, Image2, lbldi);
     createBoard(cmddi, defenceBoard, Qt::ArrowCursor, texts::defenceCellState,
                 &frmgioco::cmddiClick, this);
-    QWidget::setTabOrder(pctfocus, cmdat[1]);
-    for (int i = 1; i < 100; ++i)
-        QWidget::setTabOrder(cmdat[i], cmdat[i + 1]);
-    QWidget::setTabOrder(cmdat[100], cmddi[1]);
-    for (int i = 1; i < 100; ++i)
-        QWidget::setTabOrder(cmddi[i], cmddi[i + 1]);
     navigation = new platform::GridNavigation(
         this, {platform::cellList(cmdat), platform::cellList(cmddi)}, pctfocus);
 }
@@ -224,7 +220,7 @@ void frmgioco::mark(platform::GraphicButton *cell, const platform::PictureBox *h
 void frmgioco::load()
 {
     place(platform::centred);
-    enableControls(cells(), false);
+    disableControls(cells());
     colpiutente = 0;
     colpicomputer = 0;
 }
@@ -273,7 +269,7 @@ void frmgioco::mnuricominciaClick()
     mnucomincia->setEnabled(false);
     mnuricomincia->setEnabled(false);
     mnuimposta->setEnabled(true);
-    enableControls(cells(), false);
+    disableControls(cells());
     for (int i = 1; i <= 100; ++i) {
         cmdat[i]->setBackColour(colours::untouched);
         cmdat[i]->setPicture(pct3->picture());

@@ -96,7 +96,7 @@ void frmimposta::showCounter()
 {
     if (navirestanti > 0) {
         lblcom->setText(texts::placementCounter(navirestanti));
-        enableControls({cmdok}, false);
+        disableControls({cmdok});
     } else {
         lblcom->setText(texts::placementDone);
         cmdok->setEnabled(true);
@@ -144,7 +144,7 @@ void frmimposta::cmdcasualeClick()
 
 void frmimposta::cmdcancellaClick()
 {
-    enableControls({cmdok}, false);
+    disableControls({cmdok});
     fleet::clear(lblimp);
     navirestanti = fleet::size;
     showCounter();

@@ -2,6 +2,7 @@
 
 #include "placement/fleet.h"
 #include "platform/announcer.h"
+#include "platform/dialog.h"
 #include "platform/form.h"
 #include "platform/label.h"
 

@@ -2,27 +2,34 @@
 
 #include "platform/system.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace platform {
-
-QPoint centred(QSize screen, QSize outer)
-{
-    return {qRound((float(screen.width()) - float(outer.width())) / 2.0f),
-            qRound((float(screen.height()) - float(outer.height())) / 2.0f)};
-}
 
 FormRegistry &FormRegistry::instance()
 {
     static FormRegistry registry;
     return registry;
+}
+
+FormRegistry::FormRegistry()
+{
+    for (QTimer *timer : {&visibilityCheck_, &activation_}) {
+        timer->setSingleShot(true);
+        timer->setInterval(0);
+    }
+    QObject::connect(&visibilityCheck_, &QTimer::timeout, &visibilityCheck_, [this] {
+        if (!ending_ && !anyVisible())
+            endProgram();
+    });
+    QObject::connect(&activation_, &QTimer::timeout, &activation_, [this] {
+        if (toActivate_ && toActivate_->isVisible() && !ending_)
+            toActivate_->activateWindow();
+    });
 }
 
 void FormRegistry::enrol(QWidget *window, void (*release)())
@@ -66,30 +73,12 @@ void FormRegistry::releaseAll()
             entry.release();
     for (const auto &window : std::exchange(discarded_, {}))
         delete window.data();
-    cancelVisibilityCheck();
+    visibilityCheck_.stop();
 }
 
 void FormRegistry::scheduleVisibilityCheck()
 {
-    if (checkPending_ || ending_ || !qApp)
-        return;
-    checkPending_ = true;
-    QMetaObject::invokeMethod(
-        qApp,
-        [this, generation = checkGeneration_] {
-            if (generation != checkGeneration_ || ending_)
-                return;
-            checkPending_ = false;
-            if (!anyVisible())
-                endProgram();
-        },
-        Qt::QueuedConnection);
-}
-
-void FormRegistry::cancelVisibilityCheck()
-{
-    ++checkGeneration_;
-    checkPending_ = false;
+    visibilityCheck_.start();
 }
 
 void FormRegistry::hideAllForEnd()
@@ -102,23 +91,12 @@ void FormRegistry::hideAllForEnd()
 void FormRegistry::activateAfterEvent(QWidget *window)
 {
     toActivate_ = window;
-    if (!qApp || std::exchange(activationPending_, true))
-        return;
-    QMetaObject::invokeMethod(
-        qApp,
-        [this] {
-            activationPending_ = false;
-            if (toActivate_ && toActivate_->isVisible() && !ending_)
-                toActivate_->activateWindow();
-        },
-        Qt::QueuedConnection);
+    activation_.start();
 }
 
-void FormRegistry::resetEndingAndFramesForTests()
+void FormRegistry::resetEndingForTests()
 {
-    cancelVisibilityCheck();
     ending_ = false;
-    frames_ = {};
 }
 
 Surface::Surface(QWidget *parent)
@@ -144,34 +122,12 @@ void Surface::paintEvent(QPaintEvent *event)
     picture_.draw(painter, QPoint(0, 0));
 }
 
-namespace {
-
-FrameSource &frameSource()
-{
-    static FrameSource source;
-    return source;
-}
-
-QMargins frameOf(const QWidget *window)
-{
-    if (frameSource())
-        return frameSource()(window);
-    const QWindow *handle = window->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
-}
-
-} // namespace
-
-void setFrameSource(FrameSource source)
-{
-    frameSource() = std::move(source);
-}
-
 FormCore::FormCore(QWidget *window, const FormDesign &design)
     : window_(window)
     , frame_(design.frame)
     , clientSize_(design.clientSize)
     , client_(new Surface(window))
+    , placement_(window, design.frame)
 {
     client_->setBackColour(design.back);
     // No window takes the focus by being mapped, as the window system and the window manager
@@ -186,41 +142,6 @@ FormCore::FormCore(QWidget *window, const FormDesign &design)
     } else {
         window->resize(clientSize_);
     }
-}
-
-QSize FormCore::outerSize() const
-{
-    const QMargins frame = frameOf(window_);
-    const QMargins guess = frame.isNull() ? FormRegistry::instance().lastFrame(frame_) : frame;
-    return window_->size().grownBy(guess);
-}
-
-void FormCore::applyPlacement()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->geometry().size() : QSize();
-    placedOuter_ = outerSize();
-    window_->move(rule_(screenSize, placedOuter_));
-}
-
-void FormCore::place(Placement rule)
-{
-    rule_ = rule;
-    applyPlacement();
-    awaitingFrame_ = frameOf(window_).isNull();
-}
-
-void FormCore::checkFrame()
-{
-    if (!awaitingFrame_ || !window_->isVisible())
-        return;
-    const QMargins frame = frameOf(window_);
-    if (frame.isNull())
-        return;
-    awaitingFrame_ = false;
-    FormRegistry::instance().rememberFrame(frame_, frame);
-    if (window_->size().grownBy(frame) != placedOuter_)
-        applyPlacement();
 }
 
 void FormCore::attachToMainWindow()
@@ -244,41 +165,17 @@ void FormCore::setFocusHome(QWidget *control)
     control->setFocus(Qt::OtherFocusReason);
 }
 
-void FormCore::enableControls(const QList<QWidget *> &controls, bool enabled)
+void FormCore::disableControls(const QList<QWidget *> &controls)
 {
     const QWidget *focus = window_->focusWidget();
     const auto holdsFocus = [focus](const QWidget *control) {
         return focus && (control == focus || control->isAncestorOf(focus));
     };
-    if (!enabled && home_ && !controls.contains(home_.data()) &&
+    if (home_ && !controls.contains(home_.data()) &&
         std::any_of(controls.begin(), controls.end(), holdsFocus))
         home_->setFocus(Qt::OtherFocusReason);
     for (QWidget *control : controls)
-        control->setEnabled(enabled);
-}
-
-void Dialog::setDefaultButton(QPushButton *button)
-{
-    default_ = button;
-    button->setDefault(true); // drawn as the default, as the style draws one
-}
-
-void Dialog::keyPressEvent(QKeyEvent *event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    if (default_ && default_->isEnabled() && default_->isVisible())
-        default_->click();
-    event->accept();
-}
-
-void Dialog::reject()
-{
-    if (cancel_ && cancel_->isEnabled() && cancel_->isVisible())
-        cancel_->click();
+        control->setEnabled(false);
 }
 
 } // namespace platform

@@ -2,30 +2,17 @@
 
 #include "platform/colour.h"
 #include "platform/picture.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
-#include <QDialog>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
-#include <QPushButton>
-#include <array>
-#include <functional>
+#include <QTimer>
 #include <type_traits>
 #include <utility>
 
 namespace platform {
-
-// Where a window's outer rectangle goes, from the screen's size and the window's outer size.
-using Placement = QPoint (*)(QSize screen, QSize outer);
-// The middle of the screen, computed in single precision.
-QPoint centred(QSize screen, QSize outer);
-
-enum class Frame {
-    Sizable,     // the main window: resizable, with minimise and maximise buttons
-    FixedDialog, // every other window: fixed size, a close button only, no task-bar entry
-};
 
 // What makes a window kind: its object name, its caption, its frame, the size of its client area
 // and the back colour there. The icon is the program's, which the application gives every window.
@@ -36,11 +23,6 @@ struct FormDesign {
     QSize clientSize;
     ColourValue back = system::buttonFace;
 };
-
-// The frame that the window system has put round a window, none before it is framed. Tests put
-// a source of their own in place to play a window manager; nullptr brings the real one back.
-using FrameSource = std::function<QMargins(const QWidget *window)>;
-void setFrameSource(FrameSource source);
 
 // The loaded windows of every kind. The program ends once none of them is visible, checked
 // after the event that hid the last one has been handled; and every window is released before
@@ -67,29 +49,24 @@ public:
     // could otherwise leave it with no window, or the wrong one, when the handler is done.
     void activateAfterEvent(QWidget *window);
 
-    // The frame last seen round a window of this kind: the guess for one not yet framed.
-    QMargins lastFrame(Frame frame) const { return frames_[std::size_t(frame)]; }
-    void rememberFrame(Frame frame, QMargins margins) { frames_[std::size_t(frame)] = margins; }
-
-    // Between tests: forgets a visibility check still to come, an end under way and the frames
-    // seen, as at start-up.
-    void resetEndingAndFramesForTests();
+    // Between tests, once every window is released: forgets an end under way, as at start-up.
+    void resetEndingForTests();
 
 private:
+    FormRegistry();
+
     struct Entry {
         QPointer<QWidget> window; // null once deleted, by its unload or by any other path
         void (*release)();
     };
-    void cancelVisibilityCheck();
 
     QList<Entry> loaded_;
     QList<QPointer<QWidget>> discarded_;
-    int checkGeneration_ = 0; // a check scheduled before a cancel belongs to an older one
-    bool checkPending_ = false;
+    // Single-shot and of interval zero: each fires once, when control is back in the event loop.
+    QTimer visibilityCheck_;
+    QTimer activation_;
     QPointer<QWidget> toActivate_;
-    bool activationPending_ = false;
     bool ending_ = false;
-    std::array<QMargins, 2> frames_{};
 };
 
 // The client area of a window: its back colour and background picture, under every control.
@@ -119,9 +96,9 @@ public:
 
     Surface *client() const { return client_; }
     QSize clientSize() const { return clientSize_; }
-    void place(Placement rule);
+    void place(Placement rule) { placement_.place(rule); }
     // Looks for a frame that the window system has added since the window was placed.
-    void checkFrame();
+    void checkFrame() { placement_.checkFrame(); }
     // Where the compositor places the windows, a dialog belongs to the main window, and so comes
     // up over it; elsewhere every window stays without an owner.
     void attachToMainWindow();
@@ -131,45 +108,19 @@ public:
     // The control that has the focus when the window opens, and that takes it back when a
     // handler disables the control that has it.
     void setFocusHome(QWidget *control);
-    // Enables or disables controls. The toolkit hands the focus of a control that it disables to
-    // the next one in the tab chain, which may be disabled next, and so on: a move, and a word
-    // from a screen reader, for every control. Here the focus goes home first, in one move.
-    void enableControls(const QList<QWidget *> &controls, bool enabled);
+    // Disables controls. The toolkit hands the focus of a control that it disables to the next
+    // one in the tab chain, which may be disabled next, and so on: a move, and a word from a
+    // screen reader, for every control. Here the focus goes home first, in one move.
+    void disableControls(const QList<QWidget *> &controls);
 
 private:
-    QSize outerSize() const;
-    void applyPlacement();
-
     QWidget *window_;
     Frame frame_;
     QSize clientSize_;
     Surface *client_;
-    Placement rule_ = nullptr;
-    QSize placedOuter_;
-    bool awaitingFrame_ = false;
+    WindowPlacement placement_;
     bool unloading_ = false;
     QPointer<QWidget> home_;
-};
-
-// A dialog whose Enter presses the button that has the focus, or else its default button if it
-// has one, and whose Esc presses its cancel button if it has one; otherwise the keys do nothing.
-// The toolkit's dialog would make the first auto-default button its default where none is named,
-// and so press with Enter a button that the focus is not on.
-class Dialog : public QDialog {
-public:
-    // The button that Enter presses while the focus is on no other button.
-    void setDefaultButton(QPushButton *button);
-    void setCancelButton(QPushButton *button) { cancel_ = button; }
-    void reject() override;
-
-protected:
-    // Reached only by the keys that the control with the focus leaves: a focused button takes
-    // Enter itself.
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QPushButton *default_ = nullptr;
-    QPushButton *cancel_ = nullptr;
 };
 
 // One window kind with its single instance, created and loaded on first use.
@@ -205,6 +156,9 @@ public:
     void showForm()
     {
         core_.attachToMainWindow();
+        // A window that comes up by itself, as the end-of-game window on the computer's winning
+        // shot, may find a menu of the program open, which would keep the keys: QWidget::show
+        // closes every open menu as a window that is no popup or tool shows.
         Base::show();
         Base::raise();
         FormRegistry::instance().activateAfterEvent(this);
@@ -233,10 +187,7 @@ protected:
     // Moves the window by `rule` using its outer size; used by load handlers.
     void place(Placement rule) { core_.place(rule); }
     void setFocusHome(QWidget *control) { core_.setFocusHome(control); }
-    void enableControls(const QList<QWidget *> &controls, bool enabled)
-    {
-        core_.enableControls(controls, enabled);
-    }
+    void disableControls(const QList<QWidget *> &controls) { core_.disableControls(controls); }
     // Sizes a main window so that its client area below the menu bar has the designed size.
     void fitToClientArea()
     {

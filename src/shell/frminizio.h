@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dialog.h"
 #include "platform/form.h"
 #include "platform/picturebox.h"
 

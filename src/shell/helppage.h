@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dialog.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/graphicbutton.h"

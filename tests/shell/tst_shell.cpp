@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -180,22 +181,41 @@ private slots:
     {
         QTest::addColumn<bool>("won");
         QTest::addColumn<bool>("byEsc");
-        QTest::newRow("won, No") << true << false;
-        QTest::newRow("won, Esc") << true << true;
-        QTest::newRow("lost, No") << false << false;
-        QTest::newRow("lost, Esc") << false << true;
+        // The main window's menu open as the computer's winning shot comes: the main window's
+        // timer runs on while a menu is open.
+        QTest::addColumn<bool>("menuOpen");
+        QTest::newRow("won, No") << true << false << false;
+        QTest::newRow("won, Esc") << true << true << false;
+        QTest::newRow("lost, No") << false << false << false;
+        QTest::newRow("lost, Esc") << false << true << false;
+        QTest::newRow("lost, Esc, the menu open") << false << true << true;
     }
     void noAndEscEndTheProgramAtOnce()
     {
         QFETCH(bool, won);
         QFETCH(bool, byEsc);
-        won ? support::wonGame() : support::lostGame();
+        QFETCH(bool, menuOpen);
+        std::function<void()> openTheMenu;
+        if (menuOpen)
+            openTheMenu = [] {
+                support::key(&frmgioco::get(), Qt::Key_G, Qt::AltModifier);
+                QVERIFY(QApplication::activePopupWidget() == frmgioco::get().mnugioco);
+            };
+        won ? support::wonGame() : support::lostGame(openTheMenu);
         QDialog *window = won ? static_cast<QDialog *>(&frmvinto::get()) : &frmperso::get();
         QPushButton *no = won ? frmvinto::get().cmdno : frmperso::get().cmdno;
-        if (byEsc)
+        if (menuOpen) {
+            // The end-of-game window has closed the menu and has the keys, which reach it as the
+            // keyboard's do: an open menu would take them.
+            QVERIFY(!QApplication::activePopupWidget());
+            support::settle();
+            QCOMPARE(QApplication::activeWindow(), window);
+            QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+        } else if (byEsc) {
             support::key(window->focusWidget(), Qt::Key_Escape);
-        else
+        } else {
             support::click(no);
+        }
         QCOMPARE(support::record().endRequests, 1);
         QCOMPARE(support::record().beeps, 0);
         QVERIFY(!frmscelta::isLoaded());

@@ -70,7 +70,8 @@ void releaseAll()
     registry.releaseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents();
-    registry.resetEndingAndFramesForTests();
+    registry.resetEndingForTests();
+    platform::forgetFramesForTests();
     platform::setFrameSource(nullptr);
     // A fresh voice as well: no message waits, and it waits as long as the program's own.
     delete &platform::Announcer::instance();
@@ -170,13 +171,15 @@ frmgioco &wonGame()
     return gioco;
 }
 
-frmgioco &lostGame()
+frmgioco &lostGame(const std::function<void()> &beforeTheLastAnswer)
 {
     frmgioco &gioco = startedGame();
     const QList<int> water = cellsOtherThan(computerFleet);
     for (int shot = 0; shot < 12; ++shot) {
         click(gioco.cmdat[water[shot]]);
         script().queueCells({playerFleet[shot]});
+        if (shot == 11 && beforeTheLastAnswer)
+            beforeTheLastAnswer();
         computerTurn();
     }
     return gioco;

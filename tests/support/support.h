@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <random>
 
 namespace support {
@@ -75,9 +76,9 @@ frmgioco &startedGame(const QList<int> &player = playerFleet,
                       const QList<int> &computer = computerFleet);
 // A game played to its end by clicks and ticks: the player sinks the computer's fleet in twelve
 // shots while the computer fires into water; or the player fires into water while the computer
-// sinks the player's fleet.
+// sinks the player's fleet, `beforeTheLastAnswer` run just before its winning shot.
 frmgioco &wonGame();
-frmgioco &lostGame();
+frmgioco &lostGame(const std::function<void()> &beforeTheLastAnswer = {});
 // Whether a window stands centred on the screen by its outer size.
 bool isCentred(const QWidget &window);
 // The same road by the windows' own handlers, without events, for the soak and the benchmarks:
