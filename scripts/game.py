@@ -1,0 +1,849 @@
+"""Plays Marolda as a player would, for the checks in scripts/: on an X display through
+python3-xlib (windows found by their class, keys typed by keycode through XTEST, pixels read
+from a window's own image), or through its accessibility interface (python3-gi, Atspi), and
+reads what the screen reader Orca said. Run by the checks with Debian's python3:
+
+  game.py answers                        succeeds if the X display in DISPLAY answers
+  game.py window REGEX [SECONDS]         waits for a window of the program so captioned
+  game.py picture FILE                   the screen as PNG, once two grabs agree
+  game.py splash                         the splash at the top of the screen, centred
+  game.py focus WM GAMES -- PROGRAM...   the keyboard focus through whole games (SHOTS=FOLDER)
+  game.py speech ORCA-LOG [SPEECH] -- PROGRAM...   a keyboard game heard and read by Orca
+  game.py files -- PROGRAM...            a whole game by the mouse, then Esc (check-no-files)
+  game.py screenshot FILE -- PROGRAM...  a few shots, then the main window as PNG
+  game.py access                         the running program played through its accessibility
+
+Nothing here waits a fixed time: every wait polls for the state it needs up to a limit, and
+fails saying what did not come (and, for a key, which key did not do it)."""
+import os
+import re
+import signal
+import struct
+import subprocess
+import sys
+import time
+import zlib
+
+from Xlib import X, XK, display as xdisplay, error as xerror
+from Xlib.ext import xtest
+
+KEY_LIMIT = 10  # seconds for a key's effect to show: a window, a cell, a shot
+HIT, MISS, SHIP = (0xFF, 0xC0, 0x80), (0x00, 0xFF, 0xFF), (0xFF, 0x00, 0x00)
+# Where the boards lie in the main window's client area, below its menu bar (which is what its
+# height has beyond 530), and the grid of the placement window: left, top, pitch.
+ATTACK, DEFENCE, PLACEMENT = (64, 128, 32), (456, 128, 32), (48, 88, 24)
+ENDING = r"^Hai (vinto|perso)!$"
+MODIFIERS = {"alt": "Alt_L", "ctrl": "Control_L", "shift": "Shift_L", "insert": "Insert"}
+
+
+class Failure(Exception):
+    pass
+
+
+def wait(what, found, limit=30):
+    """found()'s first true result, polled every 50 ms; a window that goes while it is read
+    counts as not found yet."""
+    deadline = time.monotonic() + limit
+    while True:
+        try:
+            result = found()
+            if result:
+                return result
+        except (xerror.BadWindow, xerror.BadDrawable, xerror.BadMatch):
+            pass
+        if time.monotonic() > deadline:
+            raise Failure(f"gave up after {limit} s waiting for {what}")
+        time.sleep(0.05)
+
+
+def cell_name(cell):
+    return "ABCDEFGHIL"[(cell - 1) % 10] + str((cell - 1) // 10 + 1)
+
+
+def write_png(path, width, height, rgb):
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data)))
+    rows = b"".join(b"\0" + rgb[y * width * 3:(y + 1) * width * 3] for y in range(height))
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n"
+                  + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+                  + chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
+
+
+class Image:
+    """Pixels of a window's own image (ZPixmap, 32 bits a pixel as Xvfb and Xwayland keep a
+    24-bit screen), read in one request; where another window covers it, that window shows."""
+
+    def __init__(self, window, x, y, width, height):
+        self.width, self.height = width, height
+        self.data = window.get_image(x, y, width, height, X.ZPixmap, 0xFFFFFFFF).data
+
+    def at(self, x, y):
+        i = 4 * (y * self.width + x)
+        return self.data[i + 2], self.data[i + 1], self.data[i]
+
+    def rgb(self):
+        out = bytearray(3 * self.width * self.height)
+        out[0::3], out[1::3], out[2::3] = self.data[2::4], self.data[1::4], self.data[0::4]
+        return bytes(out)
+
+
+class Screen:
+    """One connection to the X display in DISPLAY."""
+
+    def __init__(self):
+        self.d = xdisplay.Display()
+        self.root = self.d.screen().root
+        self.width, self.height = self.d.screen().width_in_pixels, self.d.screen().height_in_pixels
+        first = self.d.display.info.min_keycode
+        mapping = self.d.get_keyboard_mapping(first, self.d.display.info.max_keycode - first + 1)
+        # The key that types each keysym by itself: a keysym that a key gives only with a
+        # modifier is no use, and a name lookup may choose such a key (F1 typed as Alt+F1 on a
+        # keymap where the F1 key also switches to the first console).
+        self.keycodes = {}
+        for offset, keysyms in enumerate(mapping):
+            if keysyms[0] and keysyms[0] not in self.keycodes:
+                self.keycodes[keysyms[0]] = first + offset
+
+    def atom(self, name):
+        return self.d.intern_atom(name)
+
+    def caption(self, window):
+        name = window.get_full_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"))
+        if name:
+            return name.value.decode()
+        name = window.get_wm_name()
+        return name.decode("latin-1") if isinstance(name, bytes) else name
+
+    def ours(self, window):
+        wm_class = window.get_wm_class()
+        return wm_class is not None and wm_class[0] == "marolda"
+
+    def windows(self, pattern=".", popups=False, under=None, depth=0):
+        """The program's visible windows (WM_CLASS "marolda") whose caption matches, or its
+        visible popups (menus). By class: mutter 44 and later frame each window from a client
+        of their own, and give the frame the caption of the window it frames."""
+        found = []
+        for window in (under or self.root).query_tree().children:
+            try:
+                if self.ours(window):
+                    attributes = window.get_attributes()
+                    if (attributes.map_state == X.IsViewable
+                            and bool(attributes.override_redirect) == popups
+                            and (popups or re.search(pattern, self.caption(window) or ""))):
+                        found.append(window)
+                elif depth < 3:
+                    found += self.windows(pattern, popups, window, depth + 1)
+            except (xerror.BadWindow, xerror.BadDrawable):
+                pass  # a window that went while it was read
+        return found
+
+    def window(self, pattern):
+        found = self.windows(pattern)
+        return found[0] if found else None
+
+    def wait_window(self, pattern, limit=30):
+        return wait(f'a window "{pattern}"', lambda: self.window(pattern), limit)
+
+    def wait_gone(self, pattern, limit=30):
+        wait(f'the window "{pattern}" to go', lambda: not self.window(pattern), limit)
+
+    def position(self, window):
+        place = self.root.translate_coords(window, 0, 0)
+        geometry = window.get_geometry()
+        return place.x, place.y, geometry.width, geometry.height
+
+    def frame(self, window):
+        while (parent := window.query_tree().parent) != self.root:
+            window = parent
+        return window
+
+    def picture(self, path, window=None, margin=0):
+        x, y, width, height = self.position(self.frame(window)) if window else (0, 0, 0, 0)
+        if window:
+            x, y = max(x - margin, 0), max(y - margin, 0)
+            width = min(width + 2 * margin, self.width - x)
+            height = min(height + 2 * margin, self.height - y)
+        else:
+            width, height = self.width, self.height
+        image = Image(self.root, x, y, width, height)
+        write_png(path, width, height, image.rgb())
+
+    def keycode(self, name):
+        code = self.keycodes.get(XK.string_to_keysym(MODIFIERS.get(name.lower(), name)))
+        if code is None:
+            raise Failure(f"no key types {name} by itself on this keymap")
+        return code
+
+    def type(self, *keys):
+        """Types each key (Xlib's keysym names, with modifiers before it: "alt+a",
+        "insert+KP_Enter") as a keyboard does, into whatever window has the focus. The
+        modifiers are held while the key goes down and up: Orca's Insert too. A key given twice
+        in a row is typed twice quickly, as Orca's double commands want."""
+        for key in keys:
+            codes = [self.keycode(part) for part in key.split("+")]
+            for code in codes:
+                xtest.fake_input(self.d, X.KeyPress, code)
+            for code in reversed(codes):
+                xtest.fake_input(self.d, X.KeyRelease, code)
+            self.d.sync()
+
+    def click(self, x, y):
+        xtest.fake_input(self.d, X.MotionNotify, x=x, y=y)
+        xtest.fake_input(self.d, X.ButtonPress, 1)
+        xtest.fake_input(self.d, X.ButtonRelease, 1)
+        self.d.sync()
+
+    def pointer_away(self):
+        """The pointer in a corner where no window comes: where the focus follows the pointer,
+        or the focus is the pointer's root, a key would otherwise reach the window under it."""
+        xtest.fake_input(self.d, X.MotionNotify, x=self.width - 10, y=self.height - 24)
+        self.d.sync()
+
+    def give_focus(self, window):
+        """Gives window the keyboard focus, as a window manager does, where none does it."""
+        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.d.sync()
+
+    def holder(self):
+        """The window with the keyboard focus, walked up to the first with a caption (the
+        client window that a manager framed), and its caption, or the focused window and ''."""
+        focus = self.d.get_input_focus().focus
+        window = focus
+        while isinstance(focus, type(self.root)) and window != self.root:
+            caption = self.caption(window)
+            if caption:
+                return window, caption
+            window = window.query_tree().parent
+        return focus, ""
+
+    def active(self):
+        """The window manager's active window (_NET_ACTIVE_WINDOW), 0 for none."""
+        value = self.root.get_full_property(self.atom("_NET_ACTIVE_WINDOW"), X.AnyPropertyType)
+        return value.value[0] if value and len(value.value) else 0
+
+    def manager(self):
+        """The name of the window manager that has announced itself (EWMH), or None."""
+        value = self.root.get_full_property(self.atom("_NET_SUPPORTING_WM_CHECK"),
+                                            X.AnyPropertyType)
+        if not value or not len(value.value):
+            return None
+        return self.caption(self.d.create_resource_object("window", value.value[0])) or None
+
+
+class Game:
+    """The program, started by this module, and what its windows show."""
+
+    def __init__(self, screen, command, log):
+        self.x = screen
+        self.program = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
+                                        stdin=subprocess.DEVNULL, process_group=0)
+        self.main = None
+
+    def ended(self):
+        return self.program.poll() is not None
+
+    def stop(self):
+        if not self.ended():
+            os.killpg(self.program.pid, signal.SIGTERM)
+            try:
+                self.program.wait(10)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.program.pid, signal.SIGKILL)
+
+    def find_main(self, limit=30):
+        self.main = self.x.wait_window("^Marolda$", limit)
+        self.menu = self.main.get_geometry().height - 530
+
+    def grid(self, board, window=None):
+        """The back colours of a board's 100 cells, each read 3 px in from its corner, inside
+        the bevel, clear of the picture, from one image of the window."""
+        left, top, pitch = board
+        if window is None:
+            window, top = self.main, top + self.menu
+        image = Image(window, left, top, 10 * pitch, 10 * pitch)
+        return [image.at(3 + pitch * (i % 10), 3 + pitch * (i // 10)) for i in range(100)]
+
+    def count(self, board, *colours):
+        return sum(colour in colours for colour in self.grid(board))
+
+    def shots(self, board):
+        return self.count(board, HIT, MISS)
+
+    def over(self):
+        return self.x.window(ENDING)
+
+    def fired_at(self, cell):
+        """The shot that wins brings the end-of-game window, centred on the screen over the
+        attack grid: the cell may be under it before a read has seen it change."""
+        return self.over() or self.grid(ATTACK)[cell - 1] in (HIT, MISS)
+
+    def answered(self, before):
+        """The game is over, or the defence board shows more than before and the player's fleet
+        afloat: the shot that sinks it brings the end-of-game window a moment after the board
+        shows it, and until then the answer is not over."""
+        if self.over():
+            return True
+        colours = self.grid(DEFENCE)
+        return sum(c in (HIT, MISS) for c in colours) > before and colours.count(HIT) < 12
+
+    def fleet_drawn(self, placement):
+        return self.grid(PLACEMENT, placement).count(SHIP) == 12
+
+    def fleet_on_board(self):
+        return self.count(DEFENCE, SHIP) == 12
+
+    def press(self, keys, what, found, window=None, limit=KEY_LIMIT):
+        """Types keys (a list) into window, given the focus first, or into whatever window has
+        it, and waits for found() to show that they did what; fails naming the keys."""
+        if window is not None and self.x.holder()[0] != window:
+            self.x.give_focus(window)
+        self.x.type(*keys)
+        try:
+            return wait(what, found, limit)
+        except Failure:
+            raise Failure(f"pressing {' '.join(keys)} did not {what} within {limit} s"
+                          + self.describe_focus()) from None
+
+    def describe_focus(self):
+        return ""
+
+    def start(self, window=False):
+        """From start-up to the first shot: a random fleet, OK, Comincia. With window, each key
+        goes to the window it is for, given the focus (where no window manager gives it)."""
+        self.find_main()
+        self.press(["F1"], "open the placement window",
+                   lambda: self.x.window("^Imposta le navi$"), window and self.main)
+        placement = self.x.window("^Imposta le navi$")
+        # Access keys click their buttons a moment later, once the buttons have shown
+        # themselves pressed: OK is enabled only once "Casuale" has drawn the twelve ships.
+        self.press(["alt+a"], "draw a random fleet", lambda: self.fleet_drawn(placement),
+                   window and placement)
+        self.press(["alt+o"], "close the placement window",
+                   lambda: not self.x.window("^Imposta le navi$"), window and placement)
+        self.press(["F2"], "put the player's fleet on the defence board", self.fleet_on_board,
+                   window and self.main)
+
+    def defence_shots(self):
+        return wait("a reading of the defence board", lambda: (self.shots(DEFENCE) + 1,))[0] - 1
+
+    def wait_answer(self, before, what):
+        try:
+            wait("the computer's answer", lambda: self.answered(before))
+        except Failure:
+            self.what_went_wrong(what)
+            raise
+
+    def fire(self, cell):
+        """Clicks an attack cell, and waits for the shot and the answer, or the end."""
+        if self.grid(ATTACK)[cell - 1] in (HIT, MISS):
+            raise Failure(f"attack cell {cell} has been fired at already")
+        before = self.defence_shots()
+        x, y, _, _ = self.x.position(self.main)
+        left, top, pitch = ATTACK
+        self.x.click(x + left + pitch * ((cell - 1) % 10) + pitch // 2,
+                     y + self.menu + top + pitch * ((cell - 1) // 10) + pitch // 2)
+        what = f"the shot at attack cell {cell} and its answer"
+        try:
+            wait(f"the shot at attack cell {cell}", lambda: self.fired_at(cell))
+        except Failure:
+            self.what_went_wrong(what)
+            raise
+        self.wait_answer(before, what)
+
+    def keyboard_game(self, window=None, after_shot=None, after_answer=None):
+        """Space, arrow, Space: the attack grid row by row from the focus sink, until one side
+        has won; returns the last cell fired at. after_shot(cell, hits) runs once the shot
+        shows, before the computer's answer; after_answer(cell) once the answer shows."""
+        for cell in range(1, 101):
+            # From L of the row above to A of this one, by way of L of this row.
+            keys = ["Down", "Right", "space"] if cell > 1 and cell % 10 == 1 else ["Right", "space"]
+            before = self.defence_shots()
+            hits = self.count(DEFENCE, HIT)
+            self.press(keys, f"fire at attack cell {cell}", lambda: self.fired_at(cell), window)
+            if after_shot:
+                after_shot(cell, hits)
+            self.wait_answer(before, f"the answer to attack cell {cell}")
+            if self.over():
+                return cell
+            if after_answer:
+                after_answer(cell)
+        raise Failure("a hundred shots and the game did not end")
+
+    def what_went_wrong(self, what):
+        """After a wait that failed: whether the program still ran, what the boards showed, and
+        a picture of the screen."""
+        state = []
+        if self.ended():
+            state.append("the program had ended")
+        try:
+            state.append(f"the attack board showed {self.shots(ATTACK)} shots and the defence "
+                         f"board {self.shots(DEFENCE)}")
+            if self.over():
+                state.append("the end-of-game window was up")
+            self.x.picture("build/game-failure.png")
+            state.append("the screen is in build/game-failure.png")
+        except (xerror.XError, OSError) as problem:
+            state.append(f"the screen could not be read ({problem})")
+        print(f"while waiting for {what}: {', '.join(state)}", file=sys.stderr)
+
+
+# --- the keyboard focus under a window manager --------------------------------------------
+
+class FocusWalk(Game):
+    def __init__(self, screen, command, log, wm):
+        super().__init__(screen, command, log)
+        self.wm, self.held = wm, None
+
+    def describe(self):
+        window, caption = self.x.holder()
+        number = getattr(window, "id", window)
+        said = (f'"{caption}" ({number:#x})' if caption else
+                f"no window of the game: the X focus is on {number:#x}, which has no caption")
+        active = self.x.active()
+        if active != number:
+            name = active and self.x.caption(self.x.d.create_resource_object("window", active))
+            said += f'; the manager\'s active window is {active:#x} "{name or ""}"'
+        return said
+
+    def describe_focus(self):
+        return f"; the focus is on {self.describe()}"
+
+    def focused_on(self, pattern):
+        window, caption = self.x.holder()
+        if re.search(pattern, caption) and self.x.active() == window.id:
+            self.held = window
+            return True
+        return False
+
+    def expect(self, step, pattern):
+        try:
+            wait(f'the focus on "{pattern}"', lambda: self.focused_on(pattern), KEY_LIMIT)
+        except Failure:
+            raise Failure(f'after {step} the focus is not on "{pattern}" within {KEY_LIMIT} s '
+                          f"but on {self.describe()}") from None
+        print(f"  {step:<40} focus on {self.describe()}")
+
+    def send(self, keys, what, found):
+        self.press(keys.split(), what, found)
+
+    def run(self, games, shots):
+        x = self.x
+        wait(f"{self.wm} to manage the screen (see its output below)", x.manager)
+        print(f'{self.wm}: the window manager "{x.manager()}" manages display '
+              f'{os.environ["DISPLAY"]}')
+        x.pointer_away()
+        x.wait_window(r"^Caricamento\.\.\.$", 60)
+        self.expect("start-up (the splash)", r"^Caricamento\.\.\.$")
+        self.find_main()
+        x.wait_gone(r"^Caricamento\.\.\.$")
+        self.expect("the splash's handover", "^Marolda$")
+        self.menus = 0
+        for game in range(1, games + 1):
+            print(f" game {game} of {games}")
+            self.send("F1", "open the placement window", lambda: x.window("^Imposta le navi$"))
+            self.expect("F1", "^Imposta le navi$")
+            placement = self.held
+            self.send("alt+a", "draw a random fleet", lambda: self.fleet_drawn(placement))
+            if game == 1 and shots:
+                x.picture(os.path.join(shots, f"placement-{self.wm}.png"), placement, 16)
+            self.send("alt+o", "close the placement window",
+                      lambda: not x.window("^Imposta le navi$"))
+            self.expect("Alt+O (OK) in the placement window", "^Marolda$")
+            if game == 1:
+                for key, caption, close, step in (("F4", "Istruzioni", "Return", "Enter (OK)"),
+                                                   ("F5", "Informazioni", "Escape", "Esc")):
+                    self.send(key, f"open the window {caption}", lambda: x.window(f"^{caption}$"))
+                    self.expect(key, f"^{caption}$")
+                    self.send(close, f"close the window {caption}",
+                              lambda: not x.window(f"^{caption}$"))
+                    self.expect(f"{step} in the window {caption}", "^Marolda$")
+            self.send("F2", "put the player's fleet on the defence board", self.fleet_on_board)
+            self.expect("F2", "^Marolda$")
+            cell = self.keyboard_game(after_shot=self.menu_open, after_answer=self.menu_close)
+            caption = x.caption(x.wait_window(ENDING))
+            by = (f"the player's winning shot, at cell {cell}" if caption == "Hai vinto!" else
+                  f"the computer's winning shot, after cell {cell}")
+            if self.open_menu:
+                by += ", the menu open"
+                self.menus += 1
+            self.expect(by, ENDING)
+            try:
+                wait("no menu open", lambda: not x.windows(popups=True), KEY_LIMIT)
+            except Failure:
+                raise Failure(f"after {by}, a menu of the program stays open") from None
+            old = self.main
+            self.send("Return", "bring a fresh main window",
+                      lambda: (w := x.window("^Marolda$")) and w != old)
+            x.wait_gone(ENDING)
+            self.expect(f'Enter (Sì) in "{caption}"', "^Marolda$")
+            self.find_main()
+            if self.held != self.main:
+                raise Failure("the focus is on a main window that is not the fresh one")
+        self.send("ctrl+q", "open the goodbye window", lambda: x.window("^Arrivederci$"))
+        self.expect("Ctrl+Q", "^Arrivederci$")
+        self.send("Return", "end the program", self.ended)
+        return (f"{games} whole game(s), the focus where it belongs at every step; the "
+                f"computer's winning shot came with the menu open in {self.menus}")
+
+    def menu_open(self, cell, hits):
+        """With 11 hits on the defence board the computer's next hit wins: the menu Gioco is
+        opened right after the player's shot, before the answer (1.5 s later)."""
+        self.open_menu = False
+        if hits == 11 and not self.over():
+            self.send("alt+g", "open the menu Gioco", lambda: self.x.windows(popups=True) or self.over())
+            self.open_menu = bool(self.x.windows(popups=True))
+            if self.open_menu:
+                print(f"  {f'Alt+G after cell {cell}, 11 hits':<40} the menu Gioco open")
+
+    def menu_close(self, cell):
+        """An answer that did not end the game: Esc closes the menu, and leaves the menu bar
+        in its keyboard mode, with the focus; a second Esc gives the focus back to the board."""
+        if self.open_menu:
+            self.send("Escape", "close the menu Gioco", lambda: not self.x.windows(popups=True))
+            self.x.type("Escape")
+
+
+# --- Orca ------------------------------------------------------------------------------------
+
+class OrcaLog:
+    """What Orca logged in its debug file, read as it grows: what it said, an utterance a
+    line, and what it put on the braille display, a line each."""
+
+    def __init__(self, path):
+        self.path, self.offset, self.rest = path, 0, ""
+        self.lines, self.speech, self.braille = [], [], []
+
+    def read(self):
+        try:
+            with open(self.path, "rb") as log:
+                log.seek(self.offset)
+                new = log.read()
+        except FileNotFoundError:
+            return self
+        self.offset += len(new)
+        *complete, self.rest = (self.rest + new.decode(errors="replace")).split("\n")
+        for line in complete:
+            line = line.rstrip("\r")
+            self.lines.append(line)
+            said = re.search(r"SPEECH OUTPUT: '(.*)' ?\{'established", line)
+            if said:
+                self.speech += self.utterance(said.group(1))
+            shown = re.search(r"BRAILLE LINE:  '(.*)'$", line)
+            if shown:
+                self.braille.append(shown.group(1))
+        return self
+
+    @staticmethod
+    def utterance(text):
+        """In a form that Orca 43 to 51 all give: an announcement without the role that some
+        versions say before it (on the same line or on one of its own), a button as "button",
+        and no full stop of Orca's at the end."""
+        if text == "notification":
+            return []
+        text = re.sub(r"^notification ", "", text)
+        text = re.sub(r" push button\.$", " button.", text)
+        return [re.sub(r"([^.])\.$", r"\1", text)]
+
+    def heard(self, pattern, times=1):
+        return sum(bool(re.search(pattern, line)) for line in self.read().speech) >= times
+
+    def brailled(self, pattern):
+        return [line for line in self.read().braille if re.search(pattern, line)]
+
+
+class Hearing(Game):
+    """A whole game played by the keyboard alone, as a player who cannot see the screen plays
+    it, listening to Orca before each next key."""
+
+    def __init__(self, screen, command, log, orca):
+        super().__init__(screen, command, log)
+        self.orca = orca
+
+    def say(self, window, keys, what, pattern, times=1):
+        self.press(keys.split(), f"make Orca say {what}", lambda: self.orca.heard(pattern, times),
+                   window, 15)  # Orca takes a few seconds more than the screen under load
+
+    def hear(self, what, pattern, times=1):
+        wait(f"Orca to say {what}", lambda: self.orca.heard(pattern, times))
+
+    def run(self):
+        x = self.x
+        self.find_main(60)
+        self.press(["F1"], "open the placement window", lambda: x.window("^Imposta le navi$"),
+                   self.main)
+        placement = x.window("^Imposta le navi$")
+        # By the keyboard: the grid cleared, a ship put on L10 (its cell comes after the
+        # buttons), a fleet at random, and OK.
+        self.hear("the placement window's first button", "^Casuale button$")
+        self.say(placement, "Tab space", "the cleared counter", "^Ti restano 12 navi da posizionare$")
+        self.say(placement, "shift+Tab shift+Tab", "the cell L10", "^L10 button$")
+        self.say(placement, "space", "the ship on L10", r"^L10: nave\. Ti restano 11 navi da posizionare$")
+        self.say(placement, "Tab", "the first button again", "^Casuale button$", 2)
+        self.say(placement, "space", "the random fleet", "^Hai posizionato le tue navi$")
+        wait("a random fleet on screen", lambda: self.fleet_drawn(placement))
+        self.say(placement, "Tab Tab Tab Return", "that the fleet is ready",
+                 "^Per cominciare il gioco premi F2$")
+        x.wait_gone("^Imposta le navi$")
+        self.press(["F2"], "put the player's fleet on the defence board", self.fleet_on_board,
+                   self.main)
+        self.hear("that the game begins", "^Adesso è il tuo turno$")
+        last = self.keyboard_game(self.main, after_answer=lambda cell: self.hear(
+            f"the answer to {cell_name(cell)}", "^Difesa .* turno$", cell))
+        self.fired = [cell_name(cell) for cell in range(1, last + 1)]
+        ending = x.wait_window(ENDING)
+        # Both buttons of the dialog, then Esc, which presses No and ends the program.
+        self.hear("the dialog", "^Sì button$")
+        self.say(ending, "Tab", "the other button", "^No button$")
+        self.press(["Escape"], "close the end-of-game window", lambda: not x.window(ENDING), ending)
+        wait("the program to end", self.ended)
+        try:  # the last lines may reach the log a moment after the last one waited for
+            wait("what Orca said and showed", lambda: not self.problems(), 5)
+        except Failure:
+            raise Failure("\n".join(self.problems() + ["--- what Orca said:"] + self.orca.speech
+                                     + ["--- what Orca showed in braille:"] + self.orca.braille))
+        return (f"Orca told the start, {len(self.fired)} shots, {self.expected} answers and the "
+                f"end of the game ({len(self.orca.speech)} utterances), and showed every "
+                f"message in braille")
+
+    def problems(self):
+        orca, problems = self.orca.read(), []
+        for cell in self.fired:
+            # Orca 51 says the player's "Acqua ..." without its blank.
+            shot = rf"^Attacco {cell}: (Colpito!|Acqua ?\.\.\.)( Aspetta\. Ora tocca a me"
+            if not orca.heard(shot + ")?$"):
+                problems.append(f"Orca did not say the player's shot at {cell} with its result")
+            if not orca.brailled(shot + r"\.)?$"):
+                problems.append(f"Orca's braille did not show the player's shot at {cell}")
+        # One answer for every shot but a winning one, each at a cell of its own; in braille,
+        # the one that wins has no turn after it, and a line may show again as Orca refreshes.
+        self.expected = len(self.fired) - orca.heard("^Hai vinto! dialog")
+        answer = r"^Difesa [A-IL]([1-9]|10): (Colpito!|Acqua ?\.\.\.)"
+        said = [line for line in orca.speech if re.search(answer, line)]
+        cells = {line.split(":")[0] for line in said}
+        if len(said) != self.expected or len(cells) != self.expected:
+            problems.append(f"Orca told {len(said)} answers of the computer at {len(cells)} "
+                            f"cells, not {self.expected}")
+        shown = {line.split(":")[0] for line in orca.brailled(answer + r"( Adesso è il tuo turno\.?)?$")}
+        if len(shown) != self.expected:
+            problems.append(f"Orca's braille showed answers of the computer at {len(shown)} "
+                            f"cells, not {self.expected}")
+        if not orca.heard("^Hai (vinto! dialog Complimenti, hai vinto!|perso! dialog Peccato, "
+                          "hai perso!) Vuoi fare un'altra partita\\?$"):
+            problems.append("Orca did not say the end-of-game dialog with its text")
+        if self.orca_version.startswith(("40.", "41.", "42.", "43.")):
+            problems += self.unlisted()
+        return problems
+
+    def unlisted(self):
+        """Orca 43 keeps each notification in its list of past notifications as it flashes it:
+        there, every message on the display is followed by its entry in the list before
+        anything else shows."""
+        missed, shown = 0, False
+        for line in self.orca.lines:
+            if re.search(r"BRAILLE LINE:  .(Attacco|Difesa) ", line):
+                missed, shown = missed + shown, True
+            elif "BRAILLE LINE:" in line:
+                missed, shown = missed + shown, False
+            elif "saveMessage (queue length" in line:
+                shown = False
+        missed += shown
+        return [f"{missed} messages did not reach Orca's list of notifications"] if missed else []
+
+
+# --- through the accessibility interface ----------------------------------------------------
+
+def play_by_access():
+    """Plays the running program through its accessibility interface, as switch access and
+    voice control do: every control is reached in the accessibility tree and worked by its
+    action. It places a fleet cell by cell, starts the game, fires three shots and waits for
+    each answer, opens every help window and the information window, and leaves by "Esci" and
+    "Ciao". SHOTS names a command that takes a screenshot into the file it is given; OUTPUT is
+    the folder for them."""
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, GLib
+    # The roles, by their values: their names differ between versions of the accessibility bus.
+    button, dialog, frame = Atspi.Role.PUSH_BUTTON, Atspi.Role.DIALOG, Atspi.Role.FRAME
+    label, menu_item = Atspi.Role.LABEL, Atspi.Role.MENU_ITEM
+
+    def find(node, role, name):
+        """The first object of this role and name under node that shows, in the tree's order;
+        a menu's items count while the menu is closed."""
+        try:
+            if (node.get_role() == role and node.get_name() == name
+                    and (role == menu_item
+                         or node.get_state_set().contains(Atspi.StateType.SHOWING))):
+                return node
+            for i in range(node.get_child_count()):
+                child = node.get_child_at_index(i)
+                found = child is not None and find(child, role, name)
+                if found:
+                    return found
+        except GLib.Error:  # an object that went while it was read
+            pass
+        return None
+
+    def the_program():
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            application = desktop.get_child_at_index(i)
+            if application is not None and application.get_name() == "Marolda":
+                return application
+        return None
+
+    def window(name, role=dialog):
+        return wait(f"the window '{name}'", lambda: find(program, role, name))
+
+    def gone(name):
+        wait(f"the window '{name}' to go", lambda: not find(program, dialog, name))
+
+    def press(within, role, name):
+        control = wait(f"the {role.value_nick} '{name}'", lambda: find(within, role, name))
+        if not control.do_action(0):
+            raise Failure(f"the {role.value_nick} '{name}' did not take its action")
+
+    def shot(name):
+        subprocess.run([os.environ["SHOTS"], os.path.join(os.environ["OUTPUT"], name)],
+                       check=True)
+
+    program = wait("the program on the accessibility bus", the_program)
+    window("Caricamento...")
+    main = window("Marolda", frame)
+    press(main, menu_item, "Imposta le navi")
+    placement = window("Imposta le navi")
+    for cell in range(1, 13):
+        press(placement, button, cell_name(cell))
+    wait("the twelfth ship", lambda: find(placement, label, "Hai posizionato le tue navi"))
+    shot("wayland-placement.png")
+    press(placement, button, "OK")
+    gone("Imposta le navi")
+    press(main, menu_item, "Comincia")
+    turn = "Adesso è il tuo turno."
+    wait("the player's turn", lambda: find(main, label, turn))
+    for cell in ("A1", "B2", "C3"):  # the attack grid comes first in the tree
+        press(main, button, cell)
+        wait(f"the computer's turn after {cell}", lambda: not find(main, label, turn))
+        wait(f"the answer to {cell}", lambda: find(main, label, turn))
+    shot("wayland-game.png")
+    press(main, menu_item, "Istruzioni")
+    for choice, page in (("Caratteristiche del gioco", "Caratteristiche e regole del gioco"),
+                         ("Istruzioni pratiche", "Istruzioni pratiche"),
+                         ("Requisiti del sistema", "Requisiti del sistema")):
+        press(window("Istruzioni"), button, choice)
+        press(window(page), button, "OK")
+        gone(page)
+    press(window("Istruzioni"), button, "OK")
+    gone("Istruzioni")
+    press(main, menu_item, "Informazioni")
+    press(window("Informazioni"), button, "OK")
+    gone("Informazioni")
+    press(main, menu_item, "Esci")
+    press(window("Arrivederci"), button, "Ciao")
+    return "played through its accessibility interface"
+
+
+# --- the commands -------------------------------------------------------------------------
+
+def settled_picture(screen, path, window=None):
+    """The picture once two grabs in a row agree: the last paint has arrived whole."""
+    def grab():
+        x, y, width, height = screen.position(window) if window else (0, 0, screen.width,
+                                                                      screen.height)
+        return Image(screen.root, x, y, width, height)
+    images = [grab()]
+    wait("the screen to stop changing", lambda: images.append(grab()) or
+         images[-1].data == images[-2].data, 10)
+    write_png(path, images[-1].width, images[-1].height, images[-1].rgb())
+
+
+def splash_placed(screen):
+    """Under a compositor that frames the window with a title bar and a shadow, which it does
+    not tell the program, the client area lies a title bar below the top, within a few pixels
+    of the centre."""
+    splash = screen.wait_window(r"^Caricamento\.\.\.$")
+    place = []
+
+    def placed():
+        place[:] = screen.position(splash)
+        left, top, width, _ = place
+        return top <= 64 and abs((2 * left + width - screen.width) // 2) <= 8
+    try:
+        wait("the splash at the top, centred", placed, 10)
+    except Failure:
+        raise Failure(f"the splash's client area lies at ({place[0]}, {place[1]}), {place[2]} "
+                      f"wide, on a screen {screen.width} wide") from None
+    return (f"the splash's client area at the top ({place[1]} px down) and centred "
+            f"({(2 * place[0] + place[2] - screen.width) // 2} px off)")
+
+
+def main(arguments):
+    command, program = arguments[0], []
+    if "--" in arguments:
+        program = arguments[arguments.index("--") + 1:]
+        arguments = arguments[:arguments.index("--")]
+    options = arguments[1:]
+    if command == "access":
+        print(play_by_access())
+        return
+    screen = Screen()
+    if command == "answers":
+        return
+    if command == "window":
+        screen.wait_window(options[0], int(options[1]) if len(options) > 1 else 30)
+        return
+    if command == "picture":
+        settled_picture(screen, options[0])
+        return
+    if command == "splash":
+        print(splash_placed(screen))
+        return
+    log = open(os.path.join(os.environ.get("WORK", "."), "marolda.log"), "wb")
+    if command == "focus":
+        game = FocusWalk(screen, program, log, options[0])
+    elif command == "speech":
+        game = Hearing(screen, program, log, OrcaLog(options[0]))
+        game.orca_version = subprocess.run(["orca", "--version"], capture_output=True,
+                                           text=True).stdout.split()[-1]
+    else:
+        game = Game(screen, program, log)
+    try:
+        if command == "focus":
+            print(f"PASS {options[0]}: {game.run(int(options[1]), os.environ.get('SHOTS'))}")
+        elif command == "speech":
+            print(game.run())
+            if len(options) > 1:
+                with open(options[1], "w") as kept:
+                    kept.write("".join(line + "\n" for line in game.orca.speech))
+        elif command == "files":
+            game.start(window=True)
+            for cell in range(1, 101):  # every cell in turn until one side has won
+                game.fire(cell)
+                if game.over():
+                    break
+            print(f"game over: {screen.caption(game.over())}")
+            game.press(["Escape"], "close the end-of-game window", lambda: not game.over(),
+                       game.over())
+            wait("the program and all it started to end", game.ended)
+        elif command == "screenshot":
+            game.start(window=True)
+            for cell in (13, 24, 35, 46, 57, 68, 79, 42, 53, 64, 75, 86, 31):
+                game.fire(cell)
+            screen.pointer_away()
+            settled_picture(screen, options[0], game.main)
+            print(f"wrote {options[0]}")
+    except Failure as failure:
+        prefix = f"FAIL {options[0]}: " if command == "focus" else ""
+        sys.exit(f"{prefix}{failure}")
+    finally:
+        game.stop()
+
+
+if __name__ == "__main__":
+    # SIGTERM ends the module as Ctrl-C does, through its cleanup, which ends the program.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    try:
+        main(sys.argv[1:])
+    except Failure as failure:
+        sys.exit(str(failure))
