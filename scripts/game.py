@@ -376,7 +376,7 @@ class Game:
         a picture of the screen."""
         state = []
         if self.ended():
-            state.append("the program had ended")
+            state.append(f"the program had ended (status {self.program.returncode})")
         try:
             state.append(f"the attack board showed {self.shots(ATTACK)} shots and the defence "
                          f"board {self.shots(DEFENCE)}")
