@@ -491,7 +491,7 @@ class FocusWalk(Game):
         """With 11 hits on the defence board the computer's next hit wins: the menu Gioco is
         opened right after the player's shot, before the answer (1.5 s later)."""
         self.open_menu = False
-        if hits == 11 and not self.over():
+        if hits == 11 and self.count(ATTACK, HIT) < 12 and not self.over():
             self.send("alt+g", "open the menu Gioco", lambda: self.x.windows(popups=True) or self.over())
             self.open_menu = bool(self.x.windows(popups=True))
             if self.open_menu:
