@@ -10,7 +10,7 @@
 # the checks need; --alone: no build beside)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-source scripts/steps.sh
+source scripts/lib.sh
 
 rounds=20 beside=1
 for argument in "$@"; do
@@ -22,21 +22,18 @@ for argument in "$@"; do
 done
 # The checks install nothing here: what is missing stops the first of them, by name.
 export MAROLDA_PACKAGES_READY=1
-bash scripts/setup.sh default > /dev/null
+bash scripts/setup.sh --quiet default
 output=build-rounds
 rm -f "$output"/*.log "$output/builds"
 mkdir -p "$output"
 
-# shellcheck disable=SC2317,SC2329 # called from the trap below
+# shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
 cleanup() {
-    if (($? > 128)); then
+    if (($1 > 128)); then
         echo "stopped in round ${round:-1} of $rounds" >&2
     fi
-    end_steps
 }
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit
 
 if [ -n "$beside" ]; then
     cmake --preset default -B "$output/beside" > /dev/null

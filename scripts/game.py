@@ -4,7 +4,7 @@ from a window's own image), or through its accessibility interface (python3-gi, 
 reads what the screen reader Orca said. Run by the checks with Debian's python3:
 
   game.py answers                        succeeds if the X display in DISPLAY answers
-  game.py window REGEX [SECONDS]         waits for a window of the program so captioned
+  game.py window REGEX [SECONDS [PID]]   waits for a window of the program so captioned
   game.py picture FILE                   the screen as PNG, once two grabs agree
   game.py splash                         the splash at the top of the screen, centred
   game.py focus WM GAMES -- PROGRAM...   the keyboard focus through whole games (SHOTS=FOLDER)
@@ -790,8 +790,12 @@ def main(arguments):
     screen = Screen()
     if command == "answers":
         return
-    if command == "window":
-        screen.wait_window(options[0], int(options[1]) if len(options) > 1 else 30)
+    if command == "window":  # REGEX [SECONDS [PID]]: fails at once if PID ends meanwhile
+        def shown():
+            if len(options) > 2 and not os.path.exists(f"/proc/{options[2]}"):
+                raise Failure(f"process {options[2]} ended before a window {options[0]} showed")
+            return screen.window(options[0])
+        wait(f"a window {options[0]}", shown, int(options[1]) if len(options) > 1 else 30)
         return
     if command == "picture":
         settled_picture(screen, options[0])
