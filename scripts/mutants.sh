@@ -2,8 +2,11 @@
 # Planted faults: applies each fault of scripts/mutants.txt in turn to a copy of this checkout's
 # source in build-mutants/source/, rebuilds it in build-mutants/build/, runs the tests, puts the
 # copy back byte for byte, and prints whether a test caught the fault. The checkout itself is
-# never changed, so that a build or an editor working in it at the same time never sees a fault. Ends with "caught N of M"; exits 0 only if every
-# selected fault was caught. Run on demand, not in CI; see the README for how long it takes.
+# never changed, so that a build or an editor working in it at the same time never sees a fault.
+# A fault that the unit tests cannot see (they run on the offscreen platform) names the check
+# that catches it (check:), run against the fault's build once the tests have passed. Ends with
+# "caught N of M"; exits 0 only if every selected fault was caught. Run on demand, not in CI;
+# see the README for how long it takes.
 #
 #   scripts/mutants.sh                  every fault
 #   scripts/mutants.sh 3 7-9            faults 3, 7, 8 and 9 (numbered as --list shows them)
@@ -25,6 +28,7 @@ state="$work/mutants"
 quick_tests=(-E '^(soak|installed_files|explorer)$')
 explorer_tests=(-R '^explorer$')
 test_limit=300
+check_limit=900
 build_limit=1800
 jobs=2
 
@@ -51,12 +55,12 @@ die() {
 # ---------------------------------------------------------------------------------------------
 # The list
 
-f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=()
+f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=() f_check=()
 
 parse_list() {
     [ -f "$list" ] || die "no list of faults at $list"
     local number=0 line key value block_start=0
-    local file='' kind='' what='' from='' to='' have_to=0
+    local file='' kind='' what='' from='' to='' have_to=0 check=
     finish_block() {
         ((block_start)) || return 0
         local where="$list:$block_start"
@@ -67,8 +71,8 @@ parse_list() {
         ((have_to)) || die "$where: the fault has no 'to:' (write 'to:' alone to delete the text)"
         [ "$from" != "$to" ] || die "$where: 'from:' and 'to:' are the same"
         f_file+=("$file") f_kind+=("$kind") f_what+=("$what")
-        f_from+=("$from") f_to+=("$to") f_line+=("$block_start")
-        file='' kind='' what='' from='' to='' have_to=0 block_start=0
+        f_from+=("$from") f_to+=("$to") f_line+=("$block_start") f_check+=("$check")
+        file='' kind='' what='' from='' to='' have_to=0 block_start=0 check=
     }
     while IFS= read -r line || [ -n "$line" ]; do
         number=$((number + 1))
@@ -84,11 +88,12 @@ parse_list() {
         ((block_start)) || block_start=$number
         case "$key" in
         file) file=$value ;;
+        check) check=$value ;;
         kind) kind=$value ;;
         what) what=$value ;;
         from) from=$value ;;
         to) to=$value have_to=1 ;;
-        *) die "$list:$number: unknown key '$key' (file, kind, what, from, to)" ;;
+        *) die "$list:$number: unknown key '$key' (file, kind, what, from, to, check)" ;;
         esac
     done <"$list"
     finish_block
@@ -283,6 +288,18 @@ describe_failure() {
         }' "$1"
 }
 
+# Runs a check of scripts/ (its name and arguments in one line) on the copy, against the
+# program of the build; sets `caught_by` to what it said failed. Returns 0 when it passed.
+check_now() {
+    local log=$2 rc=0 command
+    read -ra command <<<"$1"
+    run_limited "$check_limit" "$log" env -C "$source" MAROLDA_PROGRAM="$build/marolda" \
+        bash "scripts/${command[0]}" "${command[@]:1}" || rc=$?
+    ((rc == 0)) && return 0
+    caught_by="check: $1: $(grep -m 1 -E '^FAIL|gave up' "$log" || tail -n 1 "$log")"
+    return 1
+}
+
 # ---------------------------------------------------------------------------------------------
 # The command line
 
@@ -390,8 +407,12 @@ build_now "$state/baseline-build.log" ||
 baseline_started=$SECONDS
 test_now "$state/baseline-tests.log" ||
     die "the tests fail on the unchanged source ($caught_by): see $state/baseline-tests.log"
+for check in $(for i in "${selected[@]}"; do echo "${f_check[$i]// /:}"; done | sort -u); do
+    check_now "${check//:/ }" "$state/baseline-check.log" ||
+        die "the check fails on the unchanged source ($caught_by): see $state/baseline-check.log"
+done
 echo "Baseline passed: build $((baseline_started - started)) s," \
-    "tests $((SECONDS - baseline_started)) s."
+    "tests and checks $((SECONDS - baseline_started)) s."
 echo "Each fault takes a rebuild and a test run; logs go to $state/."
 echo
 
@@ -408,7 +429,8 @@ for i in "${selected[@]}"; do
         plant "$i"
         if ! build_now "$state/$n-build.log"; then
             status="BUILD FAILED" detail="see $state/$n-build.log"
-        elif test_now "$state/$n-tests.log"; then
+        elif test_now "$state/$n-tests.log" && { [ -z "${f_check[$i]}" ] ||
+            check_now "${f_check[$i]}" "$state/$n-check.log"; }; then
             status=SURVIVED
         else
             status=CAUGHT detail=$caught_by
