@@ -14,7 +14,7 @@ reads what the screen reader Orca said. Run by the checks with Debian's python3:
   game.py access                         the running program played through its accessibility
 
 Nothing here waits a fixed time: every wait polls for the state it needs up to a limit, and
-fails saying what did not come (and, for a key, which key did not do it)."""
+fails saying what did not come (for a key, which key did not do it)."""
 import os
 import re
 import signal
@@ -29,11 +29,12 @@ from Xlib.ext import xtest
 
 KEY_LIMIT = 10  # seconds for a key's effect to show: a window, a cell, a shot
 HIT, MISS, SHIP = (0xFF, 0xC0, 0x80), (0x00, 0xFF, 0xFF), (0xFF, 0x00, 0x00)
-# Where the boards lie in the main window's client area, below its menu bar (which is what its
-# height has beyond 530), and the grid of the placement window: left, top, pitch.
+# Where the boards lie in the main window's client area, below its menu bar (the height that
+# the window has beyond 530), and the grid of the placement window: left, top, pitch.
 ATTACK, DEFENCE, PLACEMENT = (64, 128, 32), (456, 128, 32), (48, 88, 24)
 ENDING = r"^Hai (vinto|perso)!$"
 MODIFIERS = {"alt": "Alt_L", "ctrl": "Control_L", "shift": "Shift_L", "insert": "Insert"}
+GONE = (xerror.BadWindow, xerror.BadDrawable, xerror.BadMatch)  # a window that went meanwhile
 
 
 class Failure(Exception):
@@ -41,15 +42,14 @@ class Failure(Exception):
 
 
 def wait(what, found, limit=30):
-    """found()'s first true result, polled every 50 ms; a window that goes while it is read
-    counts as not found yet."""
+    """found()'s first true result, polled every 50 ms."""
     deadline = time.monotonic() + limit
     while True:
         try:
             result = found()
             if result:
                 return result
-        except (xerror.BadWindow, xerror.BadDrawable, xerror.BadMatch):
+        except GONE:
             pass
         if time.monotonic() > deadline:
             raise Failure(f"gave up after {limit} s waiting for {what}")
@@ -60,20 +60,9 @@ def cell_name(cell):
     return "ABCDEFGHIL"[(cell - 1) % 10] + str((cell - 1) // 10 + 1)
 
 
-def write_png(path, width, height, rgb):
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data)))
-    rows = b"".join(b"\0" + rgb[y * width * 3:(y + 1) * width * 3] for y in range(height))
-    with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n"
-                  + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-                  + chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
-
-
 class Image:
-    """Pixels of a window's own image (ZPixmap, 32 bits a pixel as Xvfb and Xwayland keep a
-    24-bit screen), read in one request; where another window covers it, that window shows."""
+    """Pixels of a window's own image, read in one request (ZPixmap, 32 bits a pixel, as Xvfb
+    and Xwayland keep a 24-bit screen); where another window covers it, that window shows."""
 
     def __init__(self, window, x, y, width, height):
         self.width, self.height = width, height
@@ -83,10 +72,19 @@ class Image:
         i = 4 * (y * self.width + x)
         return self.data[i + 2], self.data[i + 1], self.data[i]
 
-    def rgb(self):
-        out = bytearray(3 * self.width * self.height)
-        out[0::3], out[1::3], out[2::3] = self.data[2::4], self.data[1::4], self.data[0::4]
-        return bytes(out)
+    def write_png(self, path):
+        rgb = bytearray(3 * self.width * self.height)
+        rgb[0::3], rgb[1::3], rgb[2::3] = self.data[2::4], self.data[1::4], self.data[0::4]
+        row = 3 * self.width
+        rows = b"".join(b"\0" + rgb[y * row:(y + 1) * row] for y in range(self.height))
+
+        def chunk(kind, data):
+            return (struct.pack(">I", len(data)) + kind + data
+                    + struct.pack(">I", zlib.crc32(kind + data)))
+        with open(path, "wb") as out:
+            out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(
+                ">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
+                + chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
 
 
 class Screen:
@@ -98,91 +96,71 @@ class Screen:
         self.width, self.height = self.d.screen().width_in_pixels, self.d.screen().height_in_pixels
         first = self.d.display.info.min_keycode
         mapping = self.d.get_keyboard_mapping(first, self.d.display.info.max_keycode - first + 1)
-        # The key that types each keysym by itself: a keysym that a key gives only with a
-        # modifier is no use, and a name lookup may choose such a key (F1 typed as Alt+F1 on a
-        # keymap where the F1 key also switches to the first console).
+        # The key that types each keysym by itself: a name lookup may choose a key that gives
+        # it only with a modifier (F1 typed as Alt+F1 where the F1 key also switches console).
         self.keycodes = {}
         for offset, keysyms in enumerate(mapping):
-            if keysyms[0] and keysyms[0] not in self.keycodes:
-                self.keycodes[keysyms[0]] = first + offset
+            self.keycodes.setdefault(keysyms[0], first + offset)
 
-    def atom(self, name):
-        return self.d.intern_atom(name)
+    def property(self, window, name, kind=X.AnyPropertyType):
+        value = window.get_full_property(self.d.intern_atom(name), kind)
+        return value.value if value and len(value.value) else None
 
     def caption(self, window):
-        name = window.get_full_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"))
-        if name:
-            return name.value.decode()
-        name = window.get_wm_name()
-        return name.decode("latin-1") if isinstance(name, bytes) else name
-
-    def ours(self, window):
-        wm_class = window.get_wm_class()
-        return wm_class is not None and wm_class[0] == "marolda"
+        name = self.property(window, "_NET_WM_NAME", self.d.intern_atom("UTF8_STRING"))
+        return name.decode() if name else (window.get_wm_name() or "")
 
     def windows(self, pattern=".", popups=False, under=None, depth=0):
-        """The program's visible windows (WM_CLASS "marolda") whose caption matches, or its
-        visible popups (menus). By class: mutter 44 and later frame each window from a client
-        of their own, and give the frame the caption of the window it frames."""
+        """The program's visible windows whose caption matches, or its visible popups (menus).
+        By class ("marolda"): mutter 44 and later frame each window from a client of their own,
+        and give the frame the caption of the window it frames."""
         found = []
         for window in (under or self.root).query_tree().children:
             try:
-                if self.ours(window):
+                if (window.get_wm_class() or ("",))[0] == "marolda":
                     attributes = window.get_attributes()
                     if (attributes.map_state == X.IsViewable
                             and bool(attributes.override_redirect) == popups
-                            and (popups or re.search(pattern, self.caption(window) or ""))):
+                            and (popups or re.search(pattern, self.caption(window)))):
                         found.append(window)
                 elif depth < 3:
                     found += self.windows(pattern, popups, window, depth + 1)
-            except (xerror.BadWindow, xerror.BadDrawable):
-                pass  # a window that went while it was read
+            except GONE:
+                pass
         return found
 
     def window(self, pattern):
-        found = self.windows(pattern)
-        return found[0] if found else None
+        return next(iter(self.windows(pattern)), None)
 
     def wait_window(self, pattern, limit=30):
         return wait(f'a window "{pattern}"', lambda: self.window(pattern), limit)
 
-    def wait_gone(self, pattern, limit=30):
-        wait(f'the window "{pattern}" to go', lambda: not self.window(pattern), limit)
-
     def position(self, window):
-        place = self.root.translate_coords(window, 0, 0)
-        geometry = window.get_geometry()
+        place, geometry = self.root.translate_coords(window, 0, 0), window.get_geometry()
         return place.x, place.y, geometry.width, geometry.height
 
-    def frame(self, window):
+    def grab(self, window=None, margin=0):
+        """The screen, or the part where window shows with its frame and a margin round it."""
+        if window is None:
+            return Image(self.root, 0, 0, self.width, self.height)
         while (parent := window.query_tree().parent) != self.root:
             window = parent
-        return window
-
-    def picture(self, path, window=None, margin=0):
-        x, y, width, height = self.position(self.frame(window)) if window else (0, 0, 0, 0)
-        if window:
-            x, y = max(x - margin, 0), max(y - margin, 0)
-            width = min(width + 2 * margin, self.width - x)
-            height = min(height + 2 * margin, self.height - y)
-        else:
-            width, height = self.width, self.height
-        image = Image(self.root, x, y, width, height)
-        write_png(path, width, height, image.rgb())
-
-    def keycode(self, name):
-        code = self.keycodes.get(XK.string_to_keysym(MODIFIERS.get(name.lower(), name)))
-        if code is None:
-            raise Failure(f"no key types {name} by itself on this keymap")
-        return code
+        x, y, width, height = self.position(window)
+        x, y = max(x - margin, 0), max(y - margin, 0)
+        return Image(self.root, x, y, min(width + 2 * margin, self.width - x),
+                     min(height + 2 * margin, self.height - y))
 
     def type(self, *keys):
-        """Types each key (Xlib's keysym names, with modifiers before it: "alt+a",
-        "insert+KP_Enter") as a keyboard does, into whatever window has the focus. The
-        modifiers are held while the key goes down and up: Orca's Insert too. A key given twice
-        in a row is typed twice quickly, as Orca's double commands want."""
+        """Types each key (keysym names, with modifiers before it: "alt+a", "insert+KP_Enter")
+        as a keyboard does, into whatever window has the focus, the modifiers (Orca's Insert
+        too) held while the key goes down and up. A key given twice in a row is typed twice
+        quickly, as Orca's double commands want."""
         for key in keys:
-            codes = [self.keycode(part) for part in key.split("+")]
+            codes = []
+            for name in key.split("+"):
+                codes.append(self.keycodes.get(XK.string_to_keysym(MODIFIERS.get(name, name))))
+                if codes[-1] is None:
+                    raise Failure(f"no key types {name} by itself on this keymap")
             for code in codes:
                 xtest.fake_input(self.d, X.KeyPress, code)
             for code in reversed(codes):
@@ -201,45 +179,34 @@ class Screen:
         xtest.fake_input(self.d, X.MotionNotify, x=self.width - 10, y=self.height - 24)
         self.d.sync()
 
-    def give_focus(self, window):
-        """Gives window the keyboard focus, as a window manager does, where none does it."""
-        window.set_input_focus(X.RevertToParent, X.CurrentTime)
-        self.d.sync()
-
     def holder(self):
         """The window with the keyboard focus, walked up to the first with a caption (the
-        client window that a manager framed), and its caption, or the focused window and ''."""
-        focus = self.d.get_input_focus().focus
-        window = focus
+        client window that a manager framed), and its caption; or the focused window and ""."""
+        focus = window = self.d.get_input_focus().focus
         while isinstance(focus, type(self.root)) and window != self.root:
-            caption = self.caption(window)
-            if caption:
+            if caption := self.caption(window):
                 return window, caption
             window = window.query_tree().parent
         return focus, ""
 
     def active(self):
         """The window manager's active window (_NET_ACTIVE_WINDOW), 0 for none."""
-        value = self.root.get_full_property(self.atom("_NET_ACTIVE_WINDOW"), X.AnyPropertyType)
-        return value.value[0] if value and len(value.value) else 0
+        return (self.property(self.root, "_NET_ACTIVE_WINDOW") or [0])[0]
 
     def manager(self):
         """The name of the window manager that has announced itself (EWMH), or None."""
-        value = self.root.get_full_property(self.atom("_NET_SUPPORTING_WM_CHECK"),
-                                            X.AnyPropertyType)
-        if not value or not len(value.value):
-            return None
-        return self.caption(self.d.create_resource_object("window", value.value[0])) or None
+        check = self.property(self.root, "_NET_SUPPORTING_WM_CHECK")
+        return check and self.caption(self.d.create_resource_object("window", check[0]))
 
 
 class Game:
-    """The program, started by this module, and what its windows show."""
+    """The program, started here in a process group of its own, and what its windows show."""
 
-    def __init__(self, screen, command, log):
-        self.x = screen
+    def __init__(self, screen, command):
+        self.x, self.main = screen, None
+        log = open(os.path.join(os.environ.get("WORK", "."), "marolda.log"), "wb")
         self.program = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL, process_group=0)
-        self.main = None
 
     def ended(self):
         return self.program.poll() is not None
@@ -268,9 +235,6 @@ class Game:
     def count(self, board, *colours):
         return sum(colour in colours for colour in self.grid(board))
 
-    def shots(self, board):
-        return self.count(board, HIT, MISS)
-
     def over(self):
         return self.x.window(ENDING)
 
@@ -283,10 +247,9 @@ class Game:
         """The game is over, or the defence board shows more than before and the player's fleet
         afloat: the shot that sinks it brings the end-of-game window a moment after the board
         shows it, and until then the answer is not over."""
-        if self.over():
-            return True
-        colours = self.grid(DEFENCE)
-        return sum(c in (HIT, MISS) for c in colours) > before and colours.count(HIT) < 12
+        colours = [] if self.over() else self.grid(DEFENCE)
+        return not colours or (sum(c in (HIT, MISS) for c in colours) > before
+                               and colours.count(HIT) < 12)
 
     def fleet_drawn(self, placement):
         return self.grid(PLACEMENT, placement).count(SHIP) == 12
@@ -295,62 +258,51 @@ class Game:
         return self.count(DEFENCE, SHIP) == 12
 
     def press(self, keys, what, found, window=None, limit=KEY_LIMIT):
-        """Types keys (a list) into window, given the focus first, or into whatever window has
-        it, and waits for found() to show that they did what; fails naming the keys."""
-        if window is not None and self.x.holder()[0] != window:
-            self.x.give_focus(window)
-        self.x.type(*keys)
+        """Types keys (words) into window, given the focus first where no manager gives it, or
+        into whatever window has the focus, and waits for found(); fails naming the keys."""
+        if window and self.x.holder()[0] != window:
+            window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.x.type(*keys.split())
         try:
             return wait(what, found, limit)
         except Failure:
-            raise Failure(f"pressing {' '.join(keys)} did not {what} within {limit} s"
-                          + self.describe_focus()) from None
+            raise Failure(f"pressing {keys} did not {what} within {limit} s"
+                          + self.focus_said()) from None
 
-    def describe_focus(self):
+    def focus_said(self):
         return ""
 
-    def start(self, window=False):
-        """From start-up to the first shot: a random fleet, OK, Comincia. With window, each key
-        goes to the window it is for, given the focus (where no window manager gives it)."""
+    def start(self):
+        """From start-up to the first shot: a random fleet, OK, Comincia."""
         self.find_main()
-        self.press(["F1"], "open the placement window",
-                   lambda: self.x.window("^Imposta le navi$"), window and self.main)
+        self.press("F1", "open the placement window", lambda: self.x.window("^Imposta le navi$"),
+                   self.main)
         placement = self.x.window("^Imposta le navi$")
         # Access keys click their buttons a moment later, once the buttons have shown
         # themselves pressed: OK is enabled only once "Casuale" has drawn the twelve ships.
-        self.press(["alt+a"], "draw a random fleet", lambda: self.fleet_drawn(placement),
-                   window and placement)
-        self.press(["alt+o"], "close the placement window",
-                   lambda: not self.x.window("^Imposta le navi$"), window and placement)
-        self.press(["F2"], "put the player's fleet on the defence board", self.fleet_on_board,
-                   window and self.main)
+        self.press("alt+a", "draw a random fleet", lambda: self.fleet_drawn(placement), placement)
+        self.press("alt+o", "close the placement window",
+                   lambda: not self.x.window("^Imposta le navi$"), placement)
+        self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
+                   self.main)
 
-    def defence_shots(self):
-        return wait("a reading of the defence board", lambda: (self.shots(DEFENCE) + 1,))[0] - 1
-
-    def wait_answer(self, before, what):
+    def until(self, what, found):
+        """Waits for found(); on a failure, says what the game showed."""
         try:
-            wait("the computer's answer", lambda: self.answered(before))
+            wait(what, found)
         except Failure:
             self.what_went_wrong(what)
             raise
 
     def fire(self, cell):
         """Clicks an attack cell, and waits for the shot and the answer, or the end."""
-        if self.grid(ATTACK)[cell - 1] in (HIT, MISS):
-            raise Failure(f"attack cell {cell} has been fired at already")
-        before = self.defence_shots()
+        before = wait("a reading of the defence board", lambda: [self.count(DEFENCE, HIT, MISS)])[0]
         x, y, _, _ = self.x.position(self.main)
         left, top, pitch = ATTACK
         self.x.click(x + left + pitch * ((cell - 1) % 10) + pitch // 2,
                      y + self.menu + top + pitch * ((cell - 1) // 10) + pitch // 2)
-        what = f"the shot at attack cell {cell} and its answer"
-        try:
-            wait(f"the shot at attack cell {cell}", lambda: self.fired_at(cell))
-        except Failure:
-            self.what_went_wrong(what)
-            raise
-        self.wait_answer(before, what)
+        self.until(f"the shot at attack cell {cell}", lambda: self.fired_at(cell))
+        self.until(f"the answer to attack cell {cell}", lambda: self.answered(before))
 
     def keyboard_game(self, window=None, after_shot=None, after_answer=None):
         """Space, arrow, Space: the attack grid row by row from the focus sink, until one side
@@ -358,13 +310,16 @@ class Game:
         shows, before the computer's answer; after_answer(cell) once the answer shows."""
         for cell in range(1, 101):
             # From L of the row above to A of this one, by way of L of this row.
-            keys = ["Down", "Right", "space"] if cell > 1 and cell % 10 == 1 else ["Right", "space"]
-            before = self.defence_shots()
-            hits = self.count(DEFENCE, HIT)
+            keys = "Down Right space" if cell > 1 and cell % 10 == 1 else "Right space"
+            # Read again if a read fails: a count too low would take the player's shot for the
+            # computer's answer.
+            hits, before = wait("a reading of the defence board", lambda: [
+                (colours.count(HIT), sum(c in (HIT, MISS) for c in colours))
+                for colours in [self.grid(DEFENCE)]])[0]
             self.press(keys, f"fire at attack cell {cell}", lambda: self.fired_at(cell), window)
             if after_shot:
                 after_shot(cell, hits)
-            self.wait_answer(before, f"the answer to attack cell {cell}")
+            self.until(f"the answer to attack cell {cell}", lambda: self.answered(before))
             if self.over():
                 return cell
             if after_answer:
@@ -372,50 +327,40 @@ class Game:
         raise Failure("a hundred shots and the game did not end")
 
     def what_went_wrong(self, what):
-        """After a wait that failed: whether the program still ran, what the boards showed, and
-        a picture of the screen."""
-        state = []
-        if self.ended():
-            state.append(f"the program had ended (status {self.program.returncode})")
+        """Whether the program still ran, what the boards showed, and a picture of the screen."""
+        state = [f"the program had ended (status {self.program.returncode})"] if self.ended() else []
         try:
-            state.append(f"the attack board showed {self.shots(ATTACK)} shots and the defence "
-                         f"board {self.shots(DEFENCE)}")
+            state.append(f"the attack board showed {self.count(ATTACK, HIT, MISS)} shots and the "
+                         f"defence board {self.count(DEFENCE, HIT, MISS)}")
             if self.over():
                 state.append("the end-of-game window was up")
-            self.x.picture("build/game-failure.png")
+            self.x.grab().write_png("build/game-failure.png")
             state.append("the screen is in build/game-failure.png")
         except (xerror.XError, OSError) as problem:
             state.append(f"the screen could not be read ({problem})")
         print(f"while waiting for {what}: {', '.join(state)}", file=sys.stderr)
 
 
-# --- the keyboard focus under a window manager --------------------------------------------
-
 class FocusWalk(Game):
-    def __init__(self, screen, command, log, wm):
-        super().__init__(screen, command, log)
-        self.wm, self.held = wm, None
+    """The keyboard focus under a window manager: keys go to whatever window it has focused."""
 
     def describe(self):
         window, caption = self.x.holder()
         number = getattr(window, "id", window)
         said = (f'"{caption}" ({number:#x})' if caption else
                 f"no window of the game: the X focus is on {number:#x}, which has no caption")
-        active = self.x.active()
-        if active != number:
+        if (active := self.x.active()) != number:
             name = active and self.x.caption(self.x.d.create_resource_object("window", active))
             said += f'; the manager\'s active window is {active:#x} "{name or ""}"'
         return said
 
-    def describe_focus(self):
+    def focus_said(self):
         return f"; the focus is on {self.describe()}"
 
     def focused_on(self, pattern):
         window, caption = self.x.holder()
-        if re.search(pattern, caption) and self.x.active() == window.id:
-            self.held = window
-            return True
-        return False
+        self.held = window
+        return re.search(pattern, caption) and self.x.active() == window.id
 
     def expect(self, step, pattern):
         try:
@@ -425,87 +370,84 @@ class FocusWalk(Game):
                           f"but on {self.describe()}") from None
         print(f"  {step:<40} focus on {self.describe()}")
 
-    def send(self, keys, what, found):
-        self.press(keys.split(), what, found)
+    def key(self, keys, what, caption, step=None):
+        """Types keys, waits for the window captioned to open or, with step, to close, and for
+        the focus on it or, once it has closed, on the main window."""
+        pattern = f"^{caption}$"
+        if step:
+            self.press(keys, what, lambda: not self.x.window(pattern))
+            self.expect(f"{step} in the window {caption}", "^Marolda$")
+        else:
+            self.press(keys, what, lambda: self.x.window(pattern))
+            self.expect(keys, pattern)
 
-    def run(self, games, shots):
-        x = self.x
-        wait(f"{self.wm} to manage the screen (see its output below)", x.manager)
-        print(f'{self.wm}: the window manager "{x.manager()}" manages display '
-              f'{os.environ["DISPLAY"]}')
+    def run(self, wm, games, shots):
+        x, self.menus = self.x, 0
+        wait(f"{wm} to manage the screen (see its output below)", x.manager)
+        print(f'{wm}: the window manager "{x.manager()}" manages display {os.environ["DISPLAY"]}')
         x.pointer_away()
         x.wait_window(r"^Caricamento\.\.\.$", 60)
         self.expect("start-up (the splash)", r"^Caricamento\.\.\.$")
         self.find_main()
-        x.wait_gone(r"^Caricamento\.\.\.$")
+        wait("the splash to go", lambda: not x.window(r"^Caricamento\.\.\.$"))
         self.expect("the splash's handover", "^Marolda$")
-        self.menus = 0
         for game in range(1, games + 1):
             print(f" game {game} of {games}")
-            self.send("F1", "open the placement window", lambda: x.window("^Imposta le navi$"))
-            self.expect("F1", "^Imposta le navi$")
+            self.key("F1", "open the placement window", "Imposta le navi")
             placement = self.held
-            self.send("alt+a", "draw a random fleet", lambda: self.fleet_drawn(placement))
+            self.press("alt+a", "draw a random fleet", lambda: self.fleet_drawn(placement))
             if game == 1 and shots:
-                x.picture(os.path.join(shots, f"placement-{self.wm}.png"), placement, 16)
-            self.send("alt+o", "close the placement window",
-                      lambda: not x.window("^Imposta le navi$"))
-            self.expect("Alt+O (OK) in the placement window", "^Marolda$")
+                x.grab(placement, 16).write_png(os.path.join(shots, f"placement-{wm}.png"))
+            self.key("alt+o", "close the placement window", "Imposta le navi", "Alt+O (OK)")
             if game == 1:
-                for key, caption, close, step in (("F4", "Istruzioni", "Return", "Enter (OK)"),
-                                                   ("F5", "Informazioni", "Escape", "Esc")):
-                    self.send(key, f"open the window {caption}", lambda: x.window(f"^{caption}$"))
-                    self.expect(key, f"^{caption}$")
-                    self.send(close, f"close the window {caption}",
-                              lambda: not x.window(f"^{caption}$"))
-                    self.expect(f"{step} in the window {caption}", "^Marolda$")
-            self.send("F2", "put the player's fleet on the defence board", self.fleet_on_board)
+                self.key("F4", "open the instructions", "Istruzioni")
+                self.key("Return", "close the instructions", "Istruzioni", "Enter (OK)")
+                self.key("F5", "open the information window", "Informazioni")
+                self.key("Escape", "close the information window", "Informazioni", "Esc")
+            self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board)
             self.expect("F2", "^Marolda$")
-            cell = self.keyboard_game(after_shot=self.menu_open, after_answer=self.menu_close)
+            cell = self.keyboard_game(after_shot=self.open_menu, after_answer=self.close_menu)
             caption = x.caption(x.wait_window(ENDING))
             by = (f"the player's winning shot, at cell {cell}" if caption == "Hai vinto!" else
                   f"the computer's winning shot, after cell {cell}")
-            if self.open_menu:
-                by += ", the menu open"
-                self.menus += 1
+            if self.menu_open:
+                by, self.menus = by + ", the menu open", self.menus + 1
             self.expect(by, ENDING)
             try:
                 wait("no menu open", lambda: not x.windows(popups=True), KEY_LIMIT)
             except Failure:
                 raise Failure(f"after {by}, a menu of the program stays open") from None
             old = self.main
-            self.send("Return", "bring a fresh main window",
-                      lambda: (w := x.window("^Marolda$")) and w != old)
-            x.wait_gone(ENDING)
+            self.press("Return", "bring a fresh main window",
+                       lambda: (w := x.window("^Marolda$")) and w != old)
+            wait("the end-of-game window to go", lambda: not self.over())
             self.expect(f'Enter (Sì) in "{caption}"', "^Marolda$")
             self.find_main()
             if self.held != self.main:
                 raise Failure("the focus is on a main window that is not the fresh one")
-        self.send("ctrl+q", "open the goodbye window", lambda: x.window("^Arrivederci$"))
-        self.expect("Ctrl+Q", "^Arrivederci$")
-        self.send("Return", "end the program", self.ended)
+        self.key("ctrl+q", "open the goodbye window", "Arrivederci")
+        self.press("Return", "end the program", self.ended)
         return (f"{games} whole game(s), the focus where it belongs at every step; the "
                 f"computer's winning shot came with the menu open in {self.menus}")
 
-    def menu_open(self, cell, hits):
+    def open_menu(self, cell, hits):
         """With 11 hits on the defence board the computer's next hit wins: the menu Gioco is
-        opened right after the player's shot, before the answer (1.5 s later)."""
-        self.open_menu = False
+        opened right after the player's shot, if it has not won, before the answer (1.5 s)."""
+        self.menu_open = False
         if hits == 11 and self.count(ATTACK, HIT) < 12 and not self.over():
-            self.send("alt+g", "open the menu Gioco", lambda: self.x.windows(popups=True) or self.over())
-            self.open_menu = bool(self.x.windows(popups=True))
-            if self.open_menu:
+            self.press("alt+g", "open the menu Gioco",
+                       lambda: self.x.windows(popups=True) or self.over())
+            self.menu_open = bool(self.x.windows(popups=True))
+            if self.menu_open:
                 print(f"  {f'Alt+G after cell {cell}, 11 hits':<40} the menu Gioco open")
 
-    def menu_close(self, cell):
-        """An answer that did not end the game: Esc closes the menu, and leaves the menu bar
-        in its keyboard mode, with the focus; a second Esc gives the focus back to the board."""
-        if self.open_menu:
-            self.send("Escape", "close the menu Gioco", lambda: not self.x.windows(popups=True))
+    def close_menu(self, cell):
+        """An answer that did not end the game: Esc closes the menu and leaves the menu bar in
+        its keyboard mode, with the focus; a second Esc gives the focus back to the board."""
+        if self.menu_open:
+            self.press("Escape", "close the menu Gioco", lambda: not self.x.windows(popups=True))
             self.x.type("Escape")
 
-
-# --- Orca ------------------------------------------------------------------------------------
 
 class OrcaLog:
     """What Orca logged in its debug file, read as it grows: what it said, an utterance a
@@ -525,13 +467,10 @@ class OrcaLog:
         self.offset += len(new)
         *complete, self.rest = (self.rest + new.decode(errors="replace")).split("\n")
         for line in complete:
-            line = line.rstrip("\r")
-            self.lines.append(line)
-            said = re.search(r"SPEECH OUTPUT: '(.*)' ?\{'established", line)
-            if said:
+            self.lines.append(line := line.rstrip("\r"))
+            if said := re.search(r"SPEECH OUTPUT: '(.*)' ?\{'established", line):
                 self.speech += self.utterance(said.group(1))
-            shown = re.search(r"BRAILLE LINE:  '(.*)'$", line)
-            if shown:
+            if shown := re.search(r"BRAILLE LINE:  '(.*)'$", line):
                 self.braille.append(shown.group(1))
         return self
 
@@ -542,8 +481,7 @@ class OrcaLog:
         and no full stop of Orca's at the end."""
         if text == "notification":
             return []
-        text = re.sub(r"^notification ", "", text)
-        text = re.sub(r" push button\.$", " button.", text)
+        text = re.sub(r" push button\.$", " button.", re.sub(r"^notification ", "", text))
         return [re.sub(r"([^.])\.$", r"\1", text)]
 
     def heard(self, pattern, times=1):
@@ -554,28 +492,25 @@ class OrcaLog:
 
 
 class Hearing(Game):
-    """A whole game played by the keyboard alone, as a player who cannot see the screen plays
-    it, listening to Orca before each next key."""
-
-    def __init__(self, screen, command, log, orca):
-        super().__init__(screen, command, log)
-        self.orca = orca
+    """A whole game by the keyboard alone, as a player who cannot see the screen plays it,
+    listening to Orca before each next key."""
 
     def say(self, window, keys, what, pattern, times=1):
-        self.press(keys.split(), f"make Orca say {what}", lambda: self.orca.heard(pattern, times),
-                   window, 15)  # Orca takes a few seconds more than the screen under load
+        # Orca takes a few seconds more than the screen under load.
+        self.press(keys, f"make Orca say {what}", lambda: self.orca.heard(pattern, times),
+                   window, 15)
 
     def hear(self, what, pattern, times=1):
         wait(f"Orca to say {what}", lambda: self.orca.heard(pattern, times))
 
-    def run(self):
-        x = self.x
+    def run(self, orca):
+        x, self.orca = self.x, orca
         self.find_main(60)
-        self.press(["F1"], "open the placement window", lambda: x.window("^Imposta le navi$"),
+        self.press("F1", "open the placement window", lambda: x.window("^Imposta le navi$"),
                    self.main)
         placement = x.window("^Imposta le navi$")
-        # By the keyboard: the grid cleared, a ship put on L10 (its cell comes after the
-        # buttons), a fleet at random, and OK.
+        # The grid cleared, a ship put on L10 (its cell comes after the buttons), a fleet at
+        # random, and OK.
         self.hear("the placement window's first button", "^Casuale button$")
         self.say(placement, "Tab space", "the cleared counter", "^Ti restano 12 navi da posizionare$")
         self.say(placement, "shift+Tab shift+Tab", "the cell L10", "^L10 button$")
@@ -585,8 +520,8 @@ class Hearing(Game):
         wait("a random fleet on screen", lambda: self.fleet_drawn(placement))
         self.say(placement, "Tab Tab Tab Return", "that the fleet is ready",
                  "^Per cominciare il gioco premi F2$")
-        x.wait_gone("^Imposta le navi$")
-        self.press(["F2"], "put the player's fleet on the defence board", self.fleet_on_board,
+        wait("the placement window to go", lambda: not x.window("^Imposta le navi$"))
+        self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
                    self.main)
         self.hear("that the game begins", "^Adesso è il tuo turno$")
         last = self.keyboard_game(self.main, after_answer=lambda cell: self.hear(
@@ -596,16 +531,16 @@ class Hearing(Game):
         # Both buttons of the dialog, then Esc, which presses No and ends the program.
         self.hear("the dialog", "^Sì button$")
         self.say(ending, "Tab", "the other button", "^No button$")
-        self.press(["Escape"], "close the end-of-game window", lambda: not x.window(ENDING), ending)
+        self.press("Escape", "close the end-of-game window", lambda: not self.over(), ending)
         wait("the program to end", self.ended)
         try:  # the last lines may reach the log a moment after the last one waited for
             wait("what Orca said and showed", lambda: not self.problems(), 5)
         except Failure:
-            raise Failure("\n".join(self.problems() + ["--- what Orca said:"] + self.orca.speech
-                                     + ["--- what Orca showed in braille:"] + self.orca.braille))
+            raise Failure("\n".join(self.problems() + ["--- what Orca said:"] + orca.speech
+                                    + ["--- what Orca showed in braille:"] + orca.braille))
         return (f"Orca told the start, {len(self.fired)} shots, {self.expected} answers and the "
-                f"end of the game ({len(self.orca.speech)} utterances), and showed every "
-                f"message in braille")
+                f"end of the game ({len(orca.speech)} utterances), and showed every message in "
+                f"braille")
 
     def problems(self):
         orca, problems = self.orca.read(), []
@@ -622,45 +557,41 @@ class Hearing(Game):
         answer = r"^Difesa [A-IL]([1-9]|10): (Colpito!|Acqua ?\.\.\.)"
         said = [line for line in orca.speech if re.search(answer, line)]
         cells = {line.split(":")[0] for line in said}
+        shown = {line.split(":")[0] for line in orca.brailled(answer + r"( Adesso è il tuo turno\.?)?$")}
         if len(said) != self.expected or len(cells) != self.expected:
             problems.append(f"Orca told {len(said)} answers of the computer at {len(cells)} "
                             f"cells, not {self.expected}")
-        shown = {line.split(":")[0] for line in orca.brailled(answer + r"( Adesso è il tuo turno\.?)?$")}
         if len(shown) != self.expected:
             problems.append(f"Orca's braille showed answers of the computer at {len(shown)} "
                             f"cells, not {self.expected}")
         if not orca.heard("^Hai (vinto! dialog Complimenti, hai vinto!|perso! dialog Peccato, "
                           "hai perso!) Vuoi fare un'altra partita\\?$"):
             problems.append("Orca did not say the end-of-game dialog with its text")
-        if self.orca_version.startswith(("40.", "41.", "42.", "43.")):
-            problems += self.unlisted()
-        return problems
+        return problems + self.unlisted()
 
     def unlisted(self):
         """Orca 43 keeps each notification in its list of past notifications as it flashes it:
         there, every message on the display is followed by its entry in the list before
         anything else shows."""
+        version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+        if not re.search(r"\b4[0-3]\.", version):
+            return []
         missed, shown = 0, False
         for line in self.orca.lines:
-            if re.search(r"BRAILLE LINE:  .(Attacco|Difesa) ", line):
-                missed, shown = missed + shown, True
-            elif "BRAILLE LINE:" in line:
-                missed, shown = missed + shown, False
+            if "BRAILLE LINE:" in line:
+                missed, shown = missed + shown, bool(re.search(r"LINE:  .(Attacco|Difesa) ", line))
             elif "saveMessage (queue length" in line:
                 shown = False
         missed += shown
         return [f"{missed} messages did not reach Orca's list of notifications"] if missed else []
 
 
-# --- through the accessibility interface ----------------------------------------------------
-
 def play_by_access():
     """Plays the running program through its accessibility interface, as switch access and
-    voice control do: every control is reached in the accessibility tree and worked by its
-    action. It places a fleet cell by cell, starts the game, fires three shots and waits for
-    each answer, opens every help window and the information window, and leaves by "Esci" and
-    "Ciao". SHOTS names a command that takes a screenshot into the file it is given; OUTPUT is
-    the folder for them."""
+    voice control do: every control is reached in the tree and worked by its action. It places
+    a fleet cell by cell, starts the game, fires three shots and waits for each answer, opens
+    every help window and the information window, and leaves by "Esci" and "Ciao". SHOTS names
+    a command that takes a screenshot into the file it is given; OUTPUT, the folder for them."""
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi, GLib
@@ -678,8 +609,7 @@ def play_by_access():
                 return node
             for i in range(node.get_child_count()):
                 child = node.get_child_at_index(i)
-                found = child is not None and find(child, role, name)
-                if found:
+                if child is not None and (found := find(child, role, name)):
                     return found
         except GLib.Error:  # an object that went while it was read
             pass
@@ -687,11 +617,9 @@ def play_by_access():
 
     def the_program():
         desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            application = desktop.get_child_at_index(i)
+        for application in map(desktop.get_child_at_index, range(desktop.get_child_count())):
             if application is not None and application.get_name() == "Marolda":
                 return application
-        return None
 
     def window(name, role=dialog):
         return wait(f"the window '{name}'", lambda: find(program, role, name))
@@ -744,110 +672,96 @@ def play_by_access():
     return "played through its accessibility interface"
 
 
-# --- the commands -------------------------------------------------------------------------
-
-def settled_picture(screen, path, window=None):
-    """The picture once two grabs in a row agree: the last paint has arrived whole."""
-    def grab():
-        x, y, width, height = screen.position(window) if window else (0, 0, screen.width,
-                                                                      screen.height)
-        return Image(screen.root, x, y, width, height)
-    images = [grab()]
-    wait("the screen to stop changing", lambda: images.append(grab()) or
-         images[-1].data == images[-2].data, 10)
-    write_png(path, images[-1].width, images[-1].height, images[-1].rgb())
+def settled(screen, window=None):
+    """The screen, or the window's part of it, once two grabs in a row agree: the last paint
+    has arrived whole."""
+    place = screen.position(window) if window else (0, 0, screen.width, screen.height)
+    images = [Image(screen.root, *place)]
+    wait("the screen to stop changing", lambda: images.append(Image(screen.root, *place))
+         or images[-1].data == images[-2].data, 10)
+    return images[-1]
 
 
 def splash_placed(screen):
     """Under a compositor that frames the window with a title bar and a shadow, which it does
     not tell the program, the client area lies a title bar below the top, within a few pixels
     of the centre."""
-    splash = screen.wait_window(r"^Caricamento\.\.\.$")
-    place = []
+    splash, place = screen.wait_window(r"^Caricamento\.\.\.$"), []
 
     def placed():
         place[:] = screen.position(splash)
-        left, top, width, _ = place
-        return top <= 64 and abs((2 * left + width - screen.width) // 2) <= 8
+        place.append((2 * place[0] + place[2] - screen.width) // 2)
+        return place[1] <= 64 and abs(place[4]) <= 8
     try:
         wait("the splash at the top, centred", placed, 10)
     except Failure:
         raise Failure(f"the splash's client area lies at ({place[0]}, {place[1]}), {place[2]} "
                       f"wide, on a screen {screen.width} wide") from None
     return (f"the splash's client area at the top ({place[1]} px down) and centred "
-            f"({(2 * place[0] + place[2] - screen.width) // 2} px off)")
+            f"({place[4]} px off)")
 
 
-def main(arguments):
-    command, program = arguments[0], []
-    if "--" in arguments:
-        program = arguments[arguments.index("--") + 1:]
-        arguments = arguments[:arguments.index("--")]
-    options = arguments[1:]
+def main(command, *options):
+    options, program = (options[:options.index("--")], options[options.index("--") + 1:]) \
+        if "--" in options else (options, [])
     if command == "access":
-        print(play_by_access())
-        return
-    screen = Screen()
+        return play_by_access()
     if command == "answers":
-        return
+        try:
+            return xdisplay.Display().close()
+        except Exception:  # any way of not answering
+            sys.exit(1)
+    screen = Screen()
     if command == "window":  # REGEX [SECONDS [PID]]: fails at once if PID ends meanwhile
         def shown():
             if len(options) > 2 and not os.path.exists(f"/proc/{options[2]}"):
                 raise Failure(f"process {options[2]} ended before a window {options[0]} showed")
             return screen.window(options[0])
         wait(f"a window {options[0]}", shown, int(options[1]) if len(options) > 1 else 30)
-        return
-    if command == "picture":
-        settled_picture(screen, options[0])
-        return
-    if command == "splash":
-        print(splash_placed(screen))
-        return
-    log = open(os.path.join(os.environ.get("WORK", "."), "marolda.log"), "wb")
-    if command == "focus":
-        game = FocusWalk(screen, program, log, options[0])
-    elif command == "speech":
-        game = Hearing(screen, program, log, OrcaLog(options[0]))
-        game.orca_version = subprocess.run(["orca", "--version"], capture_output=True,
-                                           text=True).stdout.split()[-1]
+    elif command == "picture":
+        settled(screen).write_png(options[0])
+    elif command == "splash":
+        return splash_placed(screen)
     else:
-        game = Game(screen, program, log)
-    try:
-        if command == "focus":
-            print(f"PASS {options[0]}: {game.run(int(options[1]), os.environ.get('SHOTS'))}")
-        elif command == "speech":
-            print(game.run())
-            if len(options) > 1:
-                with open(options[1], "w") as kept:
-                    kept.write("".join(line + "\n" for line in game.orca.speech))
-        elif command == "files":
-            game.start(window=True)
-            for cell in range(1, 101):  # every cell in turn until one side has won
-                game.fire(cell)
-                if game.over():
-                    break
-            print(f"game over: {screen.caption(game.over())}")
-            game.press(["Escape"], "close the end-of-game window", lambda: not game.over(),
+        game = {"focus": FocusWalk, "speech": Hearing}.get(command, Game)(screen, program)
+        try:
+            if command == "focus":
+                return f"PASS {options[0]}: {game.run(options[0], int(options[1]), os.environ.get('SHOTS'))}"
+            if command == "speech":
+                said = game.run(OrcaLog(options[0]))
+                if len(options) > 1:
+                    with open(options[1], "w") as kept:
+                        kept.write("".join(line + "\n" for line in game.orca.speech))
+                return said
+            game.start()
+            if command == "screenshot":
+                for cell in (13, 24, 35, 46, 57, 68, 79, 42, 53, 64, 75, 86, 31):
+                    game.fire(cell)
+                screen.pointer_away()
+                settled(screen, game.main).write_png(options[0])
+                return f"wrote {options[0]}"
+            cell = 0
+            while not game.over():  # every cell in turn until one side has won
+                game.fire(cell := cell + 1)
+            said = f"game over: {screen.caption(game.over())}"
+            game.press("Escape", "close the end-of-game window", lambda: not game.over(),
                        game.over())
             wait("the program and all it started to end", game.ended)
-        elif command == "screenshot":
-            game.start(window=True)
-            for cell in (13, 24, 35, 46, 57, 68, 79, 42, 53, 64, 75, 86, 31):
-                game.fire(cell)
-            screen.pointer_away()
-            settled_picture(screen, options[0], game.main)
-            print(f"wrote {options[0]}")
-    except Failure as failure:
-        prefix = f"FAIL {options[0]}: " if command == "focus" else ""
-        sys.exit(f"{prefix}{failure}")
-    finally:
-        game.stop()
+            return said
+        except Failure as failure:
+            raise Failure(f"FAIL {options[0]}: {failure}" if command == "focus" else failure)
+        finally:
+            game.stop()
 
 
 if __name__ == "__main__":
     # SIGTERM ends the module as Ctrl-C does, through its cleanup, which ends the program.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     try:
-        main(sys.argv[1:])
+        said = main(*sys.argv[1:])
+        if said:
+            print(said)
     except Failure as failure:
         sys.exit(str(failure))
+    except KeyboardInterrupt:
+        sys.exit(130)
