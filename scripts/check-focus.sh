@@ -34,7 +34,7 @@ if ! [[ "$games" =~ ^[1-9][0-9]*$ ]]; then
     echo "GAMES must be a whole number, 1 or more" >&2
     exit 2
 fi
-# MAROLDA_PROGRAM: a program built elsewhere (mutants.sh's), played instead of build/'s.
+# MAROLDA_PROGRAM: a program built elsewhere (see lib.sh), played instead of build/'s.
 if [ -z "${MAROLDA_PROGRAM:-}" ]; then
     bash scripts/setup.sh --quiet default x focus
 fi
@@ -59,7 +59,7 @@ game_session
 bus_start
 export WORK="$work"
 play=(game focus "$wm" "$games" -- env DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
-    "${MAROLDA_PROGRAM:-./build/marolda}")
+    "$marolda")
 if [ "$wm" = gnome-wayland ]; then
     # The compositor starts Xwayland and gives the walk a session with DISPLAY set, and
     # closes every other descriptor: the walk writes to a file, followed here. The compositor

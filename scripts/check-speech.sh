@@ -49,4 +49,4 @@ orca_started() {
     grep -q "SPEECH OUTPUT: 'Screen reader on" "$work/orca.debug" 2> /dev/null
 }
 wait_until 60 "Orca to start" orca_started
-WORK="$work" game speech "$work/orca.debug" "$speech" -- ./build/marolda
+WORK="$work" game speech "$work/orca.debug" "$speech" -- "$marolda"

@@ -46,7 +46,7 @@ shot() {
 start_weston x-session --xwayland
 wait_until 30 "weston's X display" grep -q 'listening on display' "$work/x-session.log"
 x_display=$(sed -n 's/.*listening on display \(:[0-9]*\).*/\1/p' "$work/x-session.log")
-step env WAYLAND_DISPLAY=x-session DISPLAY="$x_display" ./build/marolda > "$work/x.log" 2>&1
+step env WAYLAND_DISPLAY=x-session DISPLAY="$x_display" "$marolda" > "$work/x.log" 2>&1
 program=$!
 echo "Xwayland: $(DISPLAY="$x_display" game splash)"
 shot x-session "$output/xwayland-splash.png"
@@ -55,7 +55,7 @@ kill "$program"
 # Without an X display: Wayland, played through a session bus and its accessibility bus.
 start_weston session
 bus_start
-step env WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ./build/marolda > "$work/wayland.log" 2>&1
+step env WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$marolda" > "$work/wayland.log" 2>&1
 program=$!
 # shot_native FILE: a screenshot of the native session, for the player below.
 # shellcheck disable=SC2016 # "$1" is the written script's own argument

@@ -10,6 +10,10 @@
 # for it would never end. A step is waited for, never left to run in the foreground, so that a
 # signal ends the wait at once: bash runs a trap only once its foreground command has ended.
 steps=()
+# The program that the checks play (MAROLDA_PROGRAM: one built elsewhere, as mutants.sh's), by
+# its full path: a command that ends programs named ./build/marolda does not reach it.
+# shellcheck disable=SC2034 # for the scripts that source this one
+marolda=${MAROLDA_PROGRAM:-$PWD/build/marolda}
 
 # step COMMAND...: starts COMMAND as a step; $! is its process group.
 step() {

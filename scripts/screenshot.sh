@@ -12,4 +12,4 @@ work_folder
 on_exit
 game_session
 x_start
-WORK="$work" game screenshot "$output" -- ./build/marolda
+WORK="$work" game screenshot "$output" -- "$marolda"
