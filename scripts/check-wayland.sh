@@ -35,12 +35,12 @@ start_weston() {
         --socket="$1" --log="$work/$1.log" "${@:2}" > /dev/null 2>&1
     wait_until 30 "weston on $1 (see its log)" test -S "$XDG_RUNTIME_DIR/$1"
 }
-# shot SOCKET FILE: a screenshot of the compositor's whole output.
-shot() {
-    (cd "$work" && rm -f wayland-screenshot-*.png &&
-        WAYLAND_DISPLAY="$1" timeout 10 weston-screenshooter > /dev/null 2>&1 &&
-        mv wayland-screenshot-*.png "$2")
-}
+# shot SOCKET FILE: a screenshot of the compositor's whole output; a script, for the player
+# through the accessibility interface too.
+# shellcheck disable=SC2016 # the script's own arguments
+printf '#!/bin/sh\ncd "%s" && rm -f wayland-screenshot-*.png && WAYLAND_DISPLAY="$1" timeout 10 weston-screenshooter >/dev/null 2>&1 && mv wayland-screenshot-*.png "$2"\n' \
+    "$work" > "$work/shot"
+chmod +x "$work/shot"
 
 # With Xwayland: X11, and the splash where the program puts it.
 start_weston x-session --xwayland
@@ -49,7 +49,7 @@ x_display=$(sed -n 's/.*listening on display \(:[0-9]*\).*/\1/p' "$work/x-sessio
 step env WAYLAND_DISPLAY=x-session DISPLAY="$x_display" "$marolda" > "$work/x.log" 2>&1
 program=$!
 echo "Xwayland: $(DISPLAY="$x_display" game splash)"
-shot x-session "$output/xwayland-splash.png"
+"$work/shot" x-session "$output/xwayland-splash.png"
 kill "$program"
 
 # Without an X display: Wayland, played through a session bus and its accessibility bus.
@@ -57,12 +57,7 @@ start_weston session
 bus_start
 step env WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$marolda" > "$work/wayland.log" 2>&1
 program=$!
-# shot_native FILE: a screenshot of the native session, for the player below.
-# shellcheck disable=SC2016 # "$1" is the written script's own argument
-printf '#!/bin/sh\ncd "%s" && rm -f wayland-screenshot-*.png && WAYLAND_DISPLAY=session timeout 10 weston-screenshooter >/dev/null 2>&1 && mv wayland-screenshot-*.png "$1"\n' \
-    "$work" > "$work/shot"
-chmod +x "$work/shot"
-SHOTS="$work/shot" OUTPUT="$output" game access
+SHOTS="$work/shot session" OUTPUT="$output" game access
 wait_until 30 "the program to end after Ciao" ended "$program"
 
 # What reached the compositor: every window with its title, once a showing, the dialogs as

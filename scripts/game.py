@@ -38,7 +38,7 @@ GONE = (xerror.BadWindow, xerror.BadDrawable, xerror.BadMatch)  # a window that 
 
 
 class Failure(Exception):
-    pass
+    """What a check says when it fails."""
 
 
 def wait(what, found, limit=30):
@@ -590,8 +590,8 @@ def play_by_access():
     """Plays the running program through its accessibility interface, as switch access and
     voice control do: every control is reached in the tree and worked by its action. It places
     a fleet cell by cell, starts the game, fires three shots and waits for each answer, opens
-    every help window and the information window, and leaves by "Esci" and "Ciao". SHOTS names
-    a command that takes a screenshot into the file it is given; OUTPUT, the folder for them."""
+    every help window and the information window, and leaves by "Esci" and "Ciao". SHOTS is a
+    command that takes a screenshot into the file given after it; OUTPUT, the folder for them."""
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi, GLib
@@ -617,15 +617,11 @@ def play_by_access():
 
     def the_program():
         desktop = Atspi.get_desktop(0)
-        for application in map(desktop.get_child_at_index, range(desktop.get_child_count())):
-            if application is not None and application.get_name() == "Marolda":
-                return application
+        return next((app for app in map(desktop.get_child_at_index, range(
+            desktop.get_child_count())) if app is not None and app.get_name() == "Marolda"), None)
 
     def window(name, role=dialog):
         return wait(f"the window '{name}'", lambda: find(program, role, name))
-
-    def gone(name):
-        wait(f"the window '{name}' to go", lambda: not find(program, dialog, name))
 
     def press(within, role, name):
         control = wait(f"the {role.value_nick} '{name}'", lambda: find(within, role, name))
@@ -633,8 +629,7 @@ def play_by_access():
             raise Failure(f"the {role.value_nick} '{name}' did not take its action")
 
     def shot(name):
-        subprocess.run([os.environ["SHOTS"], os.path.join(os.environ["OUTPUT"], name)],
-                       check=True)
+        subprocess.run(os.environ["SHOTS"].split() + [f"{os.environ['OUTPUT']}/{name}"], check=True)
 
     program = wait("the program on the accessibility bus", the_program)
     window("Caricamento...")
@@ -646,7 +641,7 @@ def play_by_access():
     wait("the twelfth ship", lambda: find(placement, label, "Hai posizionato le tue navi"))
     shot("wayland-placement.png")
     press(placement, button, "OK")
-    gone("Imposta le navi")
+    wait("the window Imposta le navi to go", lambda: not find(program, dialog, "Imposta le navi"))
     press(main, menu_item, "Comincia")
     turn = "Adesso è il tuo turno."
     wait("the player's turn", lambda: find(main, label, turn))
@@ -661,20 +656,19 @@ def play_by_access():
                          ("Requisiti del sistema", "Requisiti del sistema")):
         press(window("Istruzioni"), button, choice)
         press(window(page), button, "OK")
-        gone(page)
+        wait(f"{page} to go", lambda: not find(program, dialog, page))
     press(window("Istruzioni"), button, "OK")
-    gone("Istruzioni")
+    wait("the window Istruzioni to go", lambda: not find(program, dialog, "Istruzioni"))
     press(main, menu_item, "Informazioni")
     press(window("Informazioni"), button, "OK")
-    gone("Informazioni")
+    wait("the window Informazioni to go", lambda: not find(program, dialog, "Informazioni"))
     press(main, menu_item, "Esci")
     press(window("Arrivederci"), button, "Ciao")
     return "played through its accessibility interface"
 
 
 def settled(screen, window=None):
-    """The screen, or the window's part of it, once two grabs in a row agree: the last paint
-    has arrived whole."""
+    """The screen, or the window's part of it, once two grabs in a row agree."""
     place = screen.position(window) if window else (0, 0, screen.width, screen.height)
     images = [Image(screen.root, *place)]
     wait("the screen to stop changing", lambda: images.append(Image(screen.root, *place))
@@ -683,22 +677,18 @@ def settled(screen, window=None):
 
 
 def splash_placed(screen):
-    """Under a compositor that frames the window with a title bar and a shadow, which it does
-    not tell the program, the client area lies a title bar below the top, within a few pixels
-    of the centre."""
-    splash, place = screen.wait_window(r"^Caricamento\.\.\.$"), []
-
-    def placed():
-        place[:] = screen.position(splash)
-        place.append((2 * place[0] + place[2] - screen.width) // 2)
-        return place[1] <= 64 and abs(place[4]) <= 8
-    try:
-        wait("the splash at the top, centred", placed, 10)
-    except Failure:
-        raise Failure(f"the splash's client area lies at ({place[0]}, {place[1]}), {place[2]} "
-                      f"wide, on a screen {screen.width} wide") from None
-    return (f"the splash's client area at the top ({place[1]} px down) and centred "
-            f"({place[4]} px off)")
+    """A compositor that frames the window with a title bar and a shadow does not tell the
+    program: the client area lies a title bar below the top, a few pixels off the centre."""
+    splash = screen.wait_window(r"^Caricamento\.\.\.$")
+    left, top, width, off = 0, 0, 0, 0
+    for _ in range(200):
+        left, top, width, _ = screen.position(splash)
+        off = (2 * left + width - screen.width) // 2
+        if top <= 64 and abs(off) <= 8:
+            return f"the splash's client area at the top ({top} px down) and centred ({off} px off)"
+        time.sleep(0.05)
+    raise Failure(f"the splash's client area lies at ({left}, {top}), {width} wide, on a screen "
+                  f"{screen.width} wide")
 
 
 def main(command, *options):

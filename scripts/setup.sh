@@ -31,18 +31,9 @@ groups=(build "$@")
 if [ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ]; then
     groups+=(wayland-session)
 fi
-packages=()
-for group in "${groups[@]}"; do
-    listed=$(awk -v group="$group" '$1 == group || (group == "all" && /^[a-z]/) {
-        $1 = ""; print }' scripts/packages.txt)
-    if [ -z "$listed" ]; then
-        echo "setup.sh: no group of packages \"$group\" in scripts/packages.txt" >&2
-        exit 2
-    fi
-    read -ra more <<< "${listed//$'\n'/ }"
-    packages+=("${more[@]}")
-done
-mapfile -t packages < <(printf '%s\n' "${packages[@]}" | sort -u)
+# The packages of those groups (scripts/packages.txt), each once.
+mapfile -t packages < <(awk -v groups=" ${groups[*]} " '/^[a-z]/ && (index(groups, " " $1 " ") ||
+    index(groups, " all ")) { for (i = 2; i <= NF; i++) print $i }' scripts/packages.txt | sort -u)
 
 # A build folder left by a run as root (sudo bash scripts/play.sh) cannot be written by its user:
 # say so in one line, with the command that gives it back, rather than let CMake fail in it.

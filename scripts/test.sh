@@ -26,71 +26,53 @@ export MAROLDA_PACKAGES_READY=1
 on_exit
 
 results=() failed=0
-# check NAME RERUN COMMAND...: runs a check, and keeps its line for the end.
+# check COMMAND...: runs a check, and keeps its line for the end: the command that runs it again.
 check() {
-    local name="$1" rerun="$2" began=$SECONDS status=0
-    shift 2
+    local began=$SECONDS status=0
     "$@" || status=$?
-    noted "$name" "$rerun" "$status" $((SECONDS - began))
+    noted "$status" $((SECONDS - began)) "$*"
 }
-# noted NAME RERUN STATUS SECONDS: the line of a check that has ended.
+# noted STATUS SECONDS COMMAND: the line of a check that has ended.
 noted() {
-    local result=passed
-    if [ "$3" -ne 0 ]; then
-        result=FAILED failed=$((failed + 1))
+    if [ "$1" -ne 0 ]; then
+        failed=$((failed + 1))
     fi
-    results+=("$(printf '%-6s  %-28s %4d s   %s' "$result" "$1" "$4" "$2")")
-}
-# focus_step WM: the focus walk under WM, in the background; its output is shown once it ends.
-focus_step() {
-    step bash scripts/check-focus.sh "$1" > "build/focus-$1.log" 2>&1
-    focus+=("$1 $! $SECONDS")
-}
-# focus_end WM PID STARTED: waits for a focus walk, shows its output and notes it.
-focus_end() {
-    local status=0
-    wait "$2" || status=$?
-    cat "build/focus-$1.log"
-    noted "check-focus.sh $1" "bash scripts/check-focus.sh $1" "$status" $((SECONDS - $3))
+    results+=("$(printf '%-6s %4d s   %s' "$( (($1)) && echo FAILED || echo passed)" "$2" "$3")")
 }
 
 if [ "$preset" = default ]; then
-    check "shellcheck, pyflakes" "shellcheck scripts/*.sh .ci/run; pyflakes3 scripts/*.py" \
-        eval 'shellcheck scripts/*.sh .ci/run && pyflakes3 scripts/*.py'
+    check eval 'shellcheck scripts/*.sh .ci/run && pyflakes3 scripts/*.py'
 fi
-check "unit tests (ctest)" "QT_QPA_PLATFORM=offscreen ctest --preset $preset" \
-    env QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --parallel "$(nproc)"
+check env QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --parallel "$(nproc)"
 if [ "$preset" = default ]; then
-    # The focus walks run beside the other checks: a whole game each, mostly spent waiting for
-    # the computer's answers. A mutter without an X11 mode (GNOME 49 and later) runs only as a
-    # Wayland compositor; one with --headless (mutter 43 and later) runs as one here.
-    focus=()
-    mutter=$(mutter --help 2>&1 || true)
-    if [[ $mutter == *--x11* ]]; then
-        focus_step mutter
-    else
-        echo "$(mutter --version | head -n 1) has no X11 mode: no focus walk under mutter on X11"
-    fi
-    if [[ $mutter == *--headless* ]]; then
-        focus_step gnome-wayland
-    else
-        echo "$(mutter --version | head -n 1) has no --headless: no focus walk under GNOME on Wayland"
-    fi
-    check check-package.sh "bash scripts/check-package.sh" bash scripts/check-package.sh
-    check check-no-files.sh "bash scripts/check-no-files.sh" bash scripts/check-no-files.sh
-    check check-speech.sh "bash scripts/check-speech.sh (log: build/orca-debug.txt)" \
-        bash scripts/check-speech.sh
-    check check-wayland.sh "bash scripts/check-wayland.sh (logs: build/wayland/)" \
-        bash scripts/check-wayland.sh
-    check "check-focus.sh openbox" "bash scripts/check-focus.sh openbox" \
-        bash scripts/check-focus.sh openbox
-    for walk in "${focus[@]}"; do
-        # shellcheck disable=SC2086 # the walk's window manager, step and start
-        focus_end $walk
+    # The focus walks run beside the other checks, each a whole game mostly spent waiting for
+    # the computer's answers, their output shown once they end. A mutter without an X11 mode
+    # (GNOME 49 and later) runs only as a Wayland compositor; one with --headless runs so here.
+    walks=()
+    declare -A needs=([mutter]=--x11 [gnome-wayland]=--headless)
+    for wm in mutter gnome-wayland; do
+        if [[ $(mutter --help 2>&1) == *"${needs[$wm]}"* ]]; then
+            step bash scripts/check-focus.sh "$wm" > "build/focus-$wm.log" 2>&1
+            walks+=("$wm $! $SECONDS")
+        else
+            echo "$(mutter --version | head -n 1) has no ${needs[$wm]}: no focus walk under $wm"
+        fi
+    done
+    check bash scripts/check-package.sh
+    check bash scripts/check-no-files.sh
+    check bash scripts/check-speech.sh
+    check bash scripts/check-wayland.sh
+    check bash scripts/check-focus.sh openbox
+    for walk in "${walks[@]}"; do
+        read -r wm pid began <<< "$walk"
+        status=0
+        wait "$pid" || status=$?
+        cat "build/focus-$wm.log"
+        noted "$status" $((SECONDS - began)) "bash scripts/check-focus.sh $wm"
     done
 fi
 echo
-echo "test.sh, $preset preset:"
+echo "test.sh, $preset preset: each check, and the command that runs it again alone"
 printf '  %s\n' "${results[@]}"
 echo "test.sh: $((${#results[@]} - failed)) passed, $failed failed"
 exit $((failed > 0))
