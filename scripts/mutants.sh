@@ -18,11 +18,13 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
+# shellcheck source=scripts/lib.sh
+source "$root/scripts/lib.sh"
 list="$root/scripts/mutants.txt"
-work="$root/build-mutants"
-source="$work/source" # the copy that the faults are planted in
-build="$work/build"
-state="$work/mutants"
+folder="$root/build-mutants" # (not "work", which lib.sh removes at the end)
+source="$folder/source" # the copy that the faults are planted in
+build="$folder/build"
+state="$folder/mutants"
 # Everything but the memory soak (minutes) and the validators of the installed files, which
 # test no game logic. The explorer, the slowest of the rest, runs last on its own.
 quick_tests=(-E '^(soak|installed_files|explorer)$')
@@ -136,7 +138,6 @@ stale_reason() {
 # ---------------------------------------------------------------------------------------------
 # The copy, and planting and restoring in it, safe against interruption
 
-child=''         # the process group of the build or test run under way
 mutated=''       # the file of the copy that holds a fault right now, relative to $source
 original_sum=''
 
@@ -191,30 +192,20 @@ plant() {
     rm -f "$state/pending.new"
 }
 
-stop_child() {
-    [ -n "$child" ] || return 0
-    kill -TERM -- "-$child" 2>/dev/null || kill -TERM "$child" 2>/dev/null || true
-    wait "$child" 2>/dev/null || true
-    child=
-}
-
+# The build or test run under way ends first (see lib.sh), then the copy is restored.
+# shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
 cleanup() {
-    local status=$?
-    trap - EXIT INT TERM HUP PIPE
-    stop_child
-    restore || status=3
-    exit "$status"
+    end_steps
+    restore || exit 3
 }
 
-# Runs a command in its own process group, within `limit` seconds, output to `log`.
+# Runs a command as a step (a process group of its own), within `limit` seconds, output to `log`.
 run_limited() {
-    local limit=$1 log=$2
+    local limit=$1 log=$2 rc=0
     shift 2
-    timeout -k 10 "$limit" "$@" </dev/null >"$log" 2>&1 &
-    child=$!
-    local rc=0
-    wait "$child" || rc=$?
-    child=
+    step timeout -k 10 "$limit" "$@" >"$log" 2>&1
+    wait $! || rc=$?
+    steps=()
     return "$rc"
 }
 
@@ -389,9 +380,7 @@ done
 mkdir -p "$state"
 exec 9>"$state/lock"
 flock -n 9 || die "another run of mutants.sh is using $build"
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit
 trap 'exit 129' HUP
 trap 'exit 141' PIPE
 sync_copy
