@@ -127,6 +127,8 @@ EOF
                 exit 1
             fi
         fi
+        # For the README's command that removes them again.
+        mkdir -p build && printf '%s\n' "${missing[@]}" >> build/installed-packages.txt
     fi
 fi
 
