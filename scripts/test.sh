@@ -30,7 +30,7 @@ results=() failed=0
 check() {
     local began=$SECONDS status=0
     "$@" || status=$?
-    noted "$status" $((SECONDS - began)) "$*"
+    noted "$status" $((SECONDS - began)) "${*#eval }"
 }
 # noted STATUS SECONDS COMMAND: the line of a check that has ended.
 noted() {
