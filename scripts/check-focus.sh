@@ -42,6 +42,7 @@ fi
 work_folder
 started=$SECONDS
 cleanup() {
+    echo "$wm: in $((SECONDS - started)) s"
     if [ "$1" -ne 0 ]; then
         echo "--- what $wm printed (last 20 lines):" >&2
         tail -n 20 "$work/wm.log" >&2 2> /dev/null || true
@@ -76,4 +77,3 @@ else
     step "${command[@]}" > "$work/wm.log" 2>&1
     "${play[@]}"
 fi
-echo "$wm: in $((SECONDS - started)) s"

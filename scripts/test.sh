@@ -28,9 +28,9 @@ on_exit
 results=() failed=0
 # check COMMAND...: runs a check, and keeps its line for the end: the command that runs it again.
 check() {
-    local began=$SECONDS status=0
+    local began=$SECONDS status=0 command="$*"
     "$@" || status=$?
-    noted "$status" $((SECONDS - began)) "${*#eval }"
+    noted "$status" $((SECONDS - began)) "${command#eval }"
 }
 # noted STATUS SECONDS COMMAND: the line of a check that has ended.
 noted() {
@@ -45,30 +45,31 @@ if [ "$preset" = default ]; then
 fi
 check env QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --parallel "$(nproc)"
 if [ "$preset" = default ]; then
-    # The focus walks run beside the other checks, each a whole game mostly spent waiting for
-    # the computer's answers, their output shown once they end. A mutter without an X11 mode
-    # (GNOME 49 and later) runs only as a Wayland compositor; one with --headless runs so here.
+    check bash scripts/check-package.sh
+    check bash scripts/check-no-files.sh
+    check bash scripts/check-speech.sh
+    check bash scripts/check-wayland.sh
+    # The focus walks side by side, each a whole game mostly spent waiting for the computer's
+    # answers, the others' output shown once they end. A mutter without an X11 mode (GNOME 49
+    # and later) runs only as a Wayland compositor; one with --headless runs so here.
     walks=()
     declare -A needs=([mutter]=--x11 [gnome-wayland]=--headless)
     for wm in mutter gnome-wayland; do
         if [[ $(mutter --help 2>&1) == *"${needs[$wm]}"* ]]; then
             step bash scripts/check-focus.sh "$wm" > "build/focus-$wm.log" 2>&1
-            walks+=("$wm $! $SECONDS")
+            walks+=("$wm $!")
         else
             echo "$(mutter --version | head -n 1) has no ${needs[$wm]}: no focus walk under $wm"
         fi
     done
-    check bash scripts/check-package.sh
-    check bash scripts/check-no-files.sh
-    check bash scripts/check-speech.sh
-    check bash scripts/check-wayland.sh
     check bash scripts/check-focus.sh openbox
     for walk in "${walks[@]}"; do
-        read -r wm pid began <<< "$walk"
+        read -r wm pid <<< "$walk"
         status=0
         wait "$pid" || status=$?
         cat "build/focus-$wm.log"
-        noted "$status" $((SECONDS - began)) "bash scripts/check-focus.sh $wm"
+        took=$(sed -n "s/^$wm: in \([0-9]*\) s$/\1/p" "build/focus-$wm.log")
+        noted "$status" "${took:-0}" "bash scripts/check-focus.sh $wm"
     done
 fi
 echo
