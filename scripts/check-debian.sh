@@ -1,19 +1,14 @@
 #!/usr/bin/env bash
-# Tries the README's two commands on a fresh Debian system of the release SUITE, as a new user
-# of that release would: a minimal system made with debootstrap in a temporary folder, a user
-# whose sudo asks for a password, and a clean clone of this checkout's HEAD in the user's home.
-# There, play.sh must build the game and show it (a screenshot of it is kept), then test.sh must
-# build everything and pass every test, asking for the password once, at its start, and
-# compiling nothing of the game that play.sh compiled; play.sh again must then compile nothing.
-# Before them, a user who may not use sudo must meet setup.sh's message, and no build. The
-# system gets nothing that the README's commands do not install themselves: the game shows on
-# an X server of the host, whose socket is put where the system's programs look for it. Prints
-# one line: the suite, the result, the time, and the versions of Qt, GCC and Orca. Everything it
-# made goes when it ends, mounts included, even when interrupted (Ctrl-C, SIGTERM): its steps,
-# debootstrap's too, end with it within seconds. Killed outright (SIGKILL), it takes its
-# processes and mounts with it: it runs as the first process of namespaces of its own, whose
-# mounts the host never sees. The logs and the screenshot are kept in OUTPUT (default:
-# build-debian/SUITE).
+# Tries the README's two commands on a fresh Debian system of the release SUITE (debootstrap,
+# in a temporary folder), in clean clones of this checkout's HEAD: a user whom sudo does not let
+# in must meet setup.sh's message, and no build; a user whose sudo asks for a password must see
+# play.sh build and show the game (its screenshot is kept), then test.sh pass, asking for the
+# password once, at its start, and compiling nothing of the game that play.sh compiled, then
+# play.sh again compile nothing. The system gets only what those commands install: the game
+# shows on an X server of the host. Prints a line with the suite, the result, the time and the
+# versions of Qt, GCC and Orca. All it made goes however it ends, mounts included (Ctrl-C,
+# SIGTERM: within seconds; SIGKILL: with the namespaces it runs in). Logs and screenshot are
+# kept in OUTPUT (default: build-debian/SUITE).
 # Usage: sudo bash scripts/check-debian.sh SUITE [OUTPUT]   (SUITE: bookworm, trixie, testing...)
 set -euo pipefail
 # unshare waits for the check, passing it SIGINT and SIGTERM, and kills it if itself is killed:
@@ -73,8 +68,6 @@ stop_inside() {
         sleep 0.1
     done
 }
-# The long steps run in the background (see lib.sh): debootstrap, on the host, would otherwise
-# go on filling a folder that the cleanup has removed.
 # The check's own stderr, for the cleanup: a signal may come while a command's is redirected.
 exec {stderr}>&2
 # shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
@@ -120,6 +113,7 @@ if [ ! -e "/usr/share/debootstrap/scripts/$suite" ]; then
     script=(/usr/share/debootstrap/scripts/sid)
 fi
 echo "making a fresh Debian $suite in $root"
+# A step, ended with the check: debootstrap would otherwise go on filling a removed folder.
 step debootstrap --variant=minbase --include=ca-certificates,git,sudo "$suite" "$root" \
     "$mirror" "${script[@]}" > "$output/debootstrap.log" 2>&1
 wait $! || { tail -n 20 "$output/debootstrap.log" >&2; exit 1; }

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Interrupts a long command with SIGINT, as Ctrl-C does (to its whole foreground process group),
-# at each of its phases, and fails if anything of it is left 10 s later. For test.sh: during the
-# unit tests, check-no-files.sh and check-speech.sh (the focus walks then run beside it); every
-# process that test.sh started must have ended through its check's own cleanup. For
-# check-debian.sh (as root): during debootstrap, the installation of the game's packages, the
-# build and the tests; no process (on the host or in its system), no mount, no temporary system
-# may be left. It makes a system for each phase, so all four take about 25 min on a 2-core
-# machine; test.sh's three about 10 min after a build.
-# Usage: bash scripts/check-interrupt.sh test [PHASE...]   (ctest, check-no-files, check-speech)
+# at each of its phases, and fails if anything of it is left 10 s later. test.sh: during the unit
+# tests, check-no-files.sh and the focus walks (openbox in the foreground, the others beside it);
+# every process that it started must have ended, through its check's own cleanup (about 15 min
+# after a build). check-debian.sh (as root): during debootstrap, the installation of the game's
+# packages, the build and the tests; no process (on the host or in its system), no mount, no
+# temporary system may be left (a system for each phase: about 25 min on a 2-core machine).
+# Usage: bash scripts/check-interrupt.sh test [PHASE...]   (ctest, check-no-files, check-focus)
 #        sudo bash scripts/check-interrupt.sh [SUITE [PHASE...]]   (trixie and every phase by
 #        default; the phases are debootstrap, install, build and tests)
 set -euo pipefail
@@ -20,7 +19,7 @@ output=$(realpath -m "build-debian/interrupt-$suite-$(IFS=- && echo "${phases[*]
 if [ "$suite" = test ]; then
     command=(bash scripts/test.sh)
     if ((${#phases[@]} == 0)); then
-        phases=(ctest check-no-files check-speech)
+        phases=(ctest check-no-files check-focus)
     fi
 else
     command=(bash scripts/check-debian.sh "$suite" "$output/check")

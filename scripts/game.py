@@ -1,7 +1,6 @@
-"""Plays Marolda as a player would, for the checks in scripts/: on an X display through
-python3-xlib (windows found by their class, keys typed by keycode through XTEST, pixels read
-from a window's own image), or through its accessibility interface (python3-gi, Atspi), and
-reads what the screen reader Orca said. Run by the checks with Debian's python3:
+"""Plays Marolda as a player would, for the checks in scripts/: on an X display (python3-xlib)
+or through its accessibility interface (python3-gi), and reads what Orca said. Run by the
+checks with Debian's python3:
 
   game.py answers                        succeeds if the X display in DISPLAY answers
   game.py window REGEX [SECONDS [PID]]   waits for a window of the program so captioned
@@ -13,8 +12,8 @@ reads what the screen reader Orca said. Run by the checks with Debian's python3:
   game.py screenshot FILE -- PROGRAM...  a few shots, then the main window as PNG
   game.py access                         the running program played through its accessibility
 
-Nothing here waits a fixed time: every wait polls for the state it needs up to a limit, and
-fails saying what did not come (for a key, which key did not do it)."""
+Nothing waits a fixed time: a wait polls for the state it needs up to a limit, and fails saying
+what did not come (for a key, which key did not do it)."""
 import os
 import re
 import signal
@@ -41,17 +40,18 @@ class Failure(Exception):
     """What a check says when it fails."""
 
 
-def wait(what, found, limit=30):
-    """found()'s first true result, polled every 50 ms."""
+def wait(what, found, limit=30, failed=None):
+    """found()'s first true result, polled every 50 ms; failed(what) runs if none comes."""
     deadline = time.monotonic() + limit
     while True:
         try:
-            result = found()
-            if result:
+            if result := found():
                 return result
         except GONE:
             pass
         if time.monotonic() > deadline:
+            if failed:
+                failed(what)
             raise Failure(f"gave up after {limit} s waiting for {what}")
         time.sleep(0.05)
 
@@ -73,18 +73,14 @@ class Image:
         return self.data[i + 2], self.data[i + 1], self.data[i]
 
     def write_png(self, path):
-        rgb = bytearray(3 * self.width * self.height)
+        rgb, row = bytearray(3 * self.width * self.height), 3 * self.width
         rgb[0::3], rgb[1::3], rgb[2::3] = self.data[2::4], self.data[1::4], self.data[0::4]
-        row = 3 * self.width
         rows = b"".join(b"\0" + rgb[y * row:(y + 1) * row] for y in range(self.height))
-
-        def chunk(kind, data):
-            return (struct.pack(">I", len(data)) + kind + data
-                    + struct.pack(">I", zlib.crc32(kind + data)))
+        chunks = ((b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)),
+                  (b"IDAT", zlib.compress(rows, 6)), (b"IEND", b""))
         with open(path, "wb") as out:
-            out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(
-                ">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
-                + chunk(b"IDAT", zlib.compress(rows, 6)) + chunk(b"IEND", b""))
+            out.write(b"\x89PNG\r\n\x1a\n" + b"".join(struct.pack(">I", len(data)) + kind + data
+                      + struct.pack(">I", zlib.crc32(kind + data)) for kind, data in chunks))
 
 
 class Screen:
@@ -111,9 +107,8 @@ class Screen:
         return name.decode() if name else (window.get_wm_name() or "")
 
     def windows(self, pattern=".", popups=False, under=None, depth=0):
-        """The program's visible windows whose caption matches, or its visible popups (menus).
-        By class ("marolda"): mutter 44 and later frame each window from a client of their own,
-        and give the frame the caption of the window it frames."""
+        """The program's visible windows whose caption matches, or its popups (menus), by class:
+        mutter 44 and later frame a window from a client of their own, with its caption."""
         found = []
         for window in (under or self.root).query_tree().children:
             try:
@@ -151,10 +146,8 @@ class Screen:
                      min(height + 2 * margin, self.height - y))
 
     def type(self, *keys):
-        """Types each key (keysym names, with modifiers before it: "alt+a", "insert+KP_Enter")
-        as a keyboard does, into whatever window has the focus, the modifiers (Orca's Insert
-        too) held while the key goes down and up. A key given twice in a row is typed twice
-        quickly, as Orca's double commands want."""
+        """Types keys ("alt+a", "insert+KP_Enter": modifiers, Orca's Insert too, held while the
+        key goes down and up) into the focus; a key given twice is typed twice quickly."""
         for key in keys:
             codes = []
             for name in key.split("+"):
@@ -167,21 +160,17 @@ class Screen:
                 xtest.fake_input(self.d, X.KeyRelease, code)
             self.d.sync()
 
-    def click(self, x, y):
-        xtest.fake_input(self.d, X.MotionNotify, x=x, y=y)
-        xtest.fake_input(self.d, X.ButtonPress, 1)
-        xtest.fake_input(self.d, X.ButtonRelease, 1)
-        self.d.sync()
-
-    def pointer_away(self):
-        """The pointer in a corner where no window comes: where the focus follows the pointer,
-        or the focus is the pointer's root, a key would otherwise reach the window under it."""
-        xtest.fake_input(self.d, X.MotionNotify, x=self.width - 10, y=self.height - 24)
+    def pointer(self, x=None, y=None, click=False):
+        """Moves the pointer, and clicks. By default to a corner where no window comes: where
+        the focus follows the pointer, a key would otherwise reach the window under it."""
+        xtest.fake_input(self.d, X.MotionNotify, x=x or self.width - 10, y=y or self.height - 24)
+        for event in (X.ButtonPress, X.ButtonRelease) if click else ():
+            xtest.fake_input(self.d, event, 1)
         self.d.sync()
 
     def holder(self):
-        """The window with the keyboard focus, walked up to the first with a caption (the
-        client window that a manager framed), and its caption; or the focused window and ""."""
+        """The focused window walked up to the first with a caption (the client window that a
+        manager framed) and its caption; or the focused window and ""."""
         focus = window = self.d.get_input_focus().focus
         while isinstance(focus, type(self.root)) and window != self.root:
             if caption := self.caption(window):
@@ -266,11 +255,8 @@ class Game:
         try:
             return wait(what, found, limit)
         except Failure:
-            raise Failure(f"pressing {keys} did not {what} within {limit} s"
-                          + self.focus_said()) from None
-
-    def focus_said(self):
-        return ""
+            said = f"; the focus is on {self.describe()}" if hasattr(self, "describe") else ""
+            raise Failure(f"pressing {keys} did not {what} within {limit} s{said}") from None
 
     def start(self):
         """From start-up to the first shot: a random fleet, OK, Comincia."""
@@ -286,23 +272,15 @@ class Game:
         self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
                    self.main)
 
-    def until(self, what, found):
-        """Waits for found(); on a failure, says what the game showed."""
-        try:
-            wait(what, found)
-        except Failure:
-            self.what_went_wrong(what)
-            raise
-
     def fire(self, cell):
         """Clicks an attack cell, and waits for the shot and the answer, or the end."""
         before = wait("a reading of the defence board", lambda: [self.count(DEFENCE, HIT, MISS)])[0]
         x, y, _, _ = self.x.position(self.main)
         left, top, pitch = ATTACK
-        self.x.click(x + left + pitch * ((cell - 1) % 10) + pitch // 2,
-                     y + self.menu + top + pitch * ((cell - 1) // 10) + pitch // 2)
-        self.until(f"the shot at attack cell {cell}", lambda: self.fired_at(cell))
-        self.until(f"the answer to attack cell {cell}", lambda: self.answered(before))
+        self.x.pointer(x + left + pitch * ((cell - 1) % 10) + pitch // 2,
+                       y + self.menu + top + pitch * ((cell - 1) // 10) + pitch // 2, True)
+        wait(f"the shot at attack cell {cell}", lambda: self.fired_at(cell), 30, self.went_wrong)
+        wait(f"the answer to attack cell {cell}", lambda: self.answered(before), 30, self.went_wrong)
 
     def keyboard_game(self, window=None, after_shot=None, after_answer=None):
         """Space, arrow, Space: the attack grid row by row from the focus sink, until one side
@@ -319,14 +297,14 @@ class Game:
             self.press(keys, f"fire at attack cell {cell}", lambda: self.fired_at(cell), window)
             if after_shot:
                 after_shot(cell, hits)
-            self.until(f"the answer to attack cell {cell}", lambda: self.answered(before))
+            wait(f"the answer to attack cell {cell}", lambda: self.answered(before), 30, self.went_wrong)
             if self.over():
                 return cell
             if after_answer:
                 after_answer(cell)
         raise Failure("a hundred shots and the game did not end")
 
-    def what_went_wrong(self, what):
+    def went_wrong(self, what):
         """Whether the program still ran, what the boards showed, and a picture of the screen."""
         state = [f"the program had ended (status {self.program.returncode})"] if self.ended() else []
         try:
@@ -354,9 +332,6 @@ class FocusWalk(Game):
             said += f'; the manager\'s active window is {active:#x} "{name or ""}"'
         return said
 
-    def focus_said(self):
-        return f"; the focus is on {self.describe()}"
-
     def focused_on(self, pattern):
         window, caption = self.x.holder()
         self.held = window
@@ -371,8 +346,7 @@ class FocusWalk(Game):
         print(f"  {step:<40} focus on {self.describe()}")
 
     def key(self, keys, what, caption, step=None):
-        """Types keys, waits for the window captioned to open or, with step, to close, and for
-        the focus on it or, once it has closed, on the main window."""
+        """Keys that open a window (or with step, close it): the focus on it (on the main one)."""
         pattern = f"^{caption}$"
         if step:
             self.press(keys, what, lambda: not self.x.window(pattern))
@@ -385,7 +359,7 @@ class FocusWalk(Game):
         x, self.menus = self.x, 0
         wait(f"{wm} to manage the screen (see its output below)", x.manager)
         print(f'{wm}: the window manager "{x.manager()}" manages display {os.environ["DISPLAY"]}')
-        x.pointer_away()
+        x.pointer()
         x.wait_window(r"^Caricamento\.\.\.$", 60)
         self.expect("start-up (the splash)", r"^Caricamento\.\.\.$")
         self.find_main()
@@ -587,11 +561,9 @@ class Hearing(Game):
 
 
 def play_by_access():
-    """Plays the running program through its accessibility interface, as switch access and
-    voice control do: every control is reached in the tree and worked by its action. It places
-    a fleet cell by cell, starts the game, fires three shots and waits for each answer, opens
-    every help window and the information window, and leaves by "Esci" and "Ciao". SHOTS is a
-    command that takes a screenshot into the file given after it; OUTPUT, the folder for them."""
+    """Plays the program through its accessibility interface, as switch access does, each
+    control worked by its action: a fleet cell by cell, three shots, every help window, "Esci"
+    and "Ciao". SHOTS takes a screenshot into the file given after it, in the folder OUTPUT."""
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi, GLib
@@ -719,15 +691,14 @@ def main(command, *options):
                 return f"PASS {options[0]}: {game.run(options[0], int(options[1]), os.environ.get('SHOTS'))}"
             if command == "speech":
                 said = game.run(OrcaLog(options[0]))
-                if len(options) > 1:
-                    with open(options[1], "w") as kept:
-                        kept.write("".join(line + "\n" for line in game.orca.speech))
+                with open(options[1] if len(options) > 1 else os.devnull, "w") as kept:
+                    kept.write("".join(line + "\n" for line in game.orca.speech))
                 return said
             game.start()
             if command == "screenshot":
                 for cell in (13, 24, 35, 46, 57, 68, 79, 42, 53, 64, 75, 86, 31):
                     game.fire(cell)
-                screen.pointer_away()
+                screen.pointer()
                 settled(screen, game.main).write_png(options[0])
                 return f"wrote {options[0]}"
             cell = 0

@@ -49,7 +49,7 @@ end_steps() {
     if ((tries < 0)); then
         signal_steps KILL
     fi
-    wait || true
+    wait 2> /dev/null || true # (not a word of bash's for each step that a signal ended)
     steps=()
 }
 steps_alive() {

@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds, and runs every test headless; ends with a line per check,
 # passed or failed, with the command that runs it again alone, and exits non-zero if any failed.
-# An optional argument names the preset: "default" (build/) or "asan" (build-asan/).
-# The default build also has the scripts read by shellcheck and pyflakes, makes the Debian
-# package and has lintian check it (scripts/check-package.sh), installs the program into a
-# temporary prefix and plays one whole game with it under strace (scripts/check-no-files.sh),
-# plays one by the keyboard alone under the screen reader Orca (scripts/check-speech.sh), runs
-# the program in a Wayland session, with Xwayland and without (scripts/check-wayland.sh), and
-# follows the keyboard focus through the game's windows under the window managers openbox,
-# mutter and GNOME's mutter on Wayland (scripts/check-focus.sh). Ctrl-C ends every check it
-# started, through the check's own cleanup.
+# An optional argument names the preset: "default" (build/) or "asan" (build-asan/, the unit
+# tests alone). The default preset's checks are listed in the README; each of the scripts that
+# it runs says what it does. Ctrl-C ends every check it started, through the check's own cleanup.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib.sh
