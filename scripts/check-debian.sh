@@ -42,9 +42,12 @@ rm -rf "$output"
 mkdir -p "$output"
 touch "$output/.check-debian"
 started=$SECONDS
-# The checkout's HEAD, taken first: a checkout that root does not own is refused by git unless
-# named safe, which is better learnt before minutes of debootstrap than after.
-git -c safe.directory="$PWD" clone --quiet --bare --no-hardlinks "$PWD" "$output/source.git"
+# The checkout's HEAD, taken first. Run by root, git refuses a checkout of another user
+# ("dubious ownership", found out once after minutes of debootstrap), in the clone's
+# upload-pack too, unless a global setting names it safe: one of the check's own, here alone.
+printf '[safe]\n\tdirectory = *\n' > "$output/gitconfig"
+GIT_CONFIG_GLOBAL="$output/gitconfig" git clone --quiet --bare --no-hardlinks "$PWD" \
+    "$output/source.git"
 
 root=$(realpath "$(mktemp -d /var/tmp/marolda-debian.XXXXXX)")
 chmod 755 "$root" # the root of the system, which its user must enter
