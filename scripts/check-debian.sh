@@ -83,7 +83,7 @@ cleanup() {
     # its user gets a session of its own from sudo), then the mounts, deepest first: ours, and
     # the ones that debootstrap makes while it installs. All is thrown away: nothing is asked to
     # end tidily, which would only take time.
-    signal_steps KILL
+    { signal_steps KILL && wait; } 2> /dev/null # (no word of bash's for each)
     stop_inside
     times+=("processes $(lap)")
     while read -r mount; do
