@@ -357,7 +357,6 @@ class FocusWalk(Game):
 
     def run(self, wm, games, shots):
         x, self.menus = self.x, 0
-        wait(f"{wm} to manage the screen (see its output below)", x.manager)
         print(f'{wm}: the window manager "{x.manager()}" manages display {os.environ["DISPLAY"]}')
         x.pointer()
         x.wait_window(r"^Caricamento\.\.\.$", 60)
@@ -685,6 +684,8 @@ def main(command, *options):
     elif command == "splash":
         return splash_placed(screen)
     else:
+        if command == "focus":  # a window mapped before the manager manages gets no focus
+            wait(f"{options[0]} to manage the screen (see its output below)", screen.manager)
         game = {"focus": FocusWalk, "speech": Hearing}.get(command, Game)(screen, program)
         try:
             if command == "focus":
