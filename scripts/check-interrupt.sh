@@ -41,16 +41,17 @@ marked() {
 }
 # reached PHASE: succeeds once the command is inside PHASE, as its logs or processes show.
 reached() {
-    local pid
+    local pid line
     case "$1" in
     debootstrap) grep -qs '^I: \(Unpacking the base system\|Installing core packages\)' \
         "$output/check/debootstrap.log" ;;
     install) grep -qs '^Unpacking ' "$output/check/play.log" ;;
     build) grep -qsE '^\[ *[0-9]+%\] Building CXX' "$output/check/play.log" ;;
     tests) grep -qsE 'Test +#[0-9]+:' "$output/check/test.log" ;;
-    *)
+    *) # a command of test.sh's: ctest, or a check run as "bash scripts/PHASE.sh"
         for pid in $(marked); do
-            [[ $(tr '\0' ' ' < "/proc/$pid/cmdline" 2> /dev/null) == *"$1"* ]] && return 0
+            line=$(tr '\0' ' ' 2> /dev/null < "/proc/$pid/cmdline") || continue
+            [[ $line == "$1 "* || $line == "bash scripts/$1.sh"* ]] && return 0
         done
         return 1
         ;;
@@ -60,7 +61,7 @@ reached() {
 # the mark, that runs in the Debian check's system, or that names it (debootstrap), a mount in
 # the system, or the system's folder.
 leftovers() {
-    local pid
+    local pid line
     for pid in $({
         marked
         if [ -n "$root" ]; then
@@ -68,7 +69,7 @@ leftovers() {
                 2> /dev/null | cut -d/ -f3 || true
         fi
     } | sort -u); do
-        echo "process $pid: $(tr '\0' ' ' < "/proc/$pid/cmdline" 2> /dev/null)"
+        echo "process $pid: $(tr '\0' ' ' 2> /dev/null < "/proc/$pid/cmdline")"
     done
     [ -n "$root" ] || return 0
     pgrep -a -f "$root" | grep -v "^$$ " || true
