@@ -113,12 +113,13 @@ for phase in "${phases[@]}"; do
         sleep 1
     done
     root=$(sed -n 's/^making a fresh Debian .* in \(.*\)$/\1/p' "$output/$phase.log")
+    running=$(leftovers | wc -l)
     interrupted=${EPOCHREALTIME//[!0-9]/}
     kill -INT -- "-$check"
     if wait_until 10 "nothing left" nothing_left 2> /dev/null; then
         took=$(((${EPOCHREALTIME//[!0-9]/} - interrupted) / 100000)) # tenths of a second
-        echo "$phase (after $((SECONDS - started)) s): nothing left $((took / 10)).$((took % 10)) s" \
-            "after SIGINT"
+        echo "$phase (after $((SECONDS - started)) s): of $running processes, folders and mounts," \
+            "nothing left $((took / 10)).$((took % 10)) s after SIGINT"
     else
         echo "$phase: left after 10 s:" >&2
         leftovers >&2
