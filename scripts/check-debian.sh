@@ -1,14 +1,9 @@
 #!/usr/bin/env bash
-# Tries the README's two commands on a fresh Debian system of the release SUITE (debootstrap,
-# in a temporary folder), in clean clones of this checkout's HEAD: a user whom sudo does not let
-# in must meet setup.sh's message, and no build; a user whose sudo asks for a password must see
-# play.sh build and show the game (its screenshot is kept), then test.sh pass, asking for the
-# password once, at its start, and compiling nothing of the game that play.sh compiled, then
-# play.sh again compile nothing. The system gets only what those commands install: the game
-# shows on an X server of the host. Prints a line with the suite, the result, the time and the
-# versions of Qt, GCC and Orca. All it made goes however it ends, mounts included (Ctrl-C,
-# SIGTERM: within seconds; SIGKILL: with the namespaces it runs in). Logs and screenshot are
-# kept in OUTPUT (default: build-debian/SUITE).
+# The README's two commands on a fresh Debian system of the release SUITE (docs/testing.md says
+# what each must do there), which gets only what they install: the game shows on an X server of
+# the host. Prints a line with the suite, the result, the time and the versions of Qt, GCC and
+# Orca. All it made goes however it ends (Ctrl-C, SIGTERM: within seconds; SIGKILL: with its
+# namespaces). Logs and screenshot stay in OUTPUT (default: build-debian/SUITE).
 # Usage: sudo bash scripts/check-debian.sh SUITE [OUTPUT]   (SUITE: bookworm, trixie, testing...)
 set -euo pipefail
 # unshare waits for the check, passing it SIGINT and SIGTERM, and kills it if itself is killed:

@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
-# Plays the game's key steps under a real window manager, as a player without a mouse would,
-# and reads from the X server which window has the keyboard focus after each: the main window
-# once the splash goes, each window that F1, F4, F5 and Ctrl+Q opens, the main window again
-# when such a window closes, the end-of-game window when it opens by itself at the end of a
-# whole game played by the keyboard (also when the computer's winning shot comes while the menu
-# Gioco is open), and the fresh main window after "Sì". Keys go to whatever window the manager
-# has focused, never to a chosen one: a window without the focus gets none.
+# Plays the game's key steps and whole games by the keyboard under a real window manager, and
+# reads from the X server which window has the focus after each (docs/testing.md says which).
+# Keys go to whatever window the manager has focused: a window without the focus gets none.
 # Usage: bash scripts/check-focus.sh WM [GAMES]   (after a build in build/)
-#   WM: openbox, mutter, kwin, xfwm4, marco, metacity, or gnome-wayland (GNOME's mutter as a
-#   headless Wayland compositor, the program on its Xwayland); GAMES: whole games, each ended by
-#   "Sì" (1 by default). With SHOTS=FOLDER, the placement window's picture goes there, framed
-#   by the window manager.
+#   WM: openbox, mutter, kwin, xfwm4, marco, metacity, or gnome-wayland (mutter as a headless
+#   Wayland compositor, the program on its Xwayland); GAMES: whole games (1). With SHOTS=FOLDER,
+#   the placement window's picture goes there, framed by the window manager.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib.sh

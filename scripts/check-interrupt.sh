@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Interrupts a long command with SIGINT, as Ctrl-C does (to its whole foreground process group),
-# at each of its phases, and fails if anything of it is left 10 s later. test.sh: during the unit
-# tests, check-no-files.sh and the focus walks (openbox in the foreground, the others beside it);
-# every process that it started must have ended, through its check's own cleanup (about 15 min
-# after a build). check-debian.sh (as root): during debootstrap, the installation of the game's
-# packages, the build and the tests; no process (on the host or in its system), no mount, no
-# temporary system may be left (a system for each phase: about 25 min on a 2-core machine).
+# Interrupts test.sh, or check-debian.sh (as root), with SIGINT as Ctrl-C does (to its whole
+# foreground process group) at each of its phases, and fails if anything of it (a process, or
+# for the Debian check a mount or its system) is left 10 s later. test.sh's phases take about
+# 15 min after a build, the Debian check's about 25 (a system for each).
 # Usage: bash scripts/check-interrupt.sh test [PHASE...]   (ctest, check-no-files, check-focus)
 #        sudo bash scripts/check-interrupt.sh [SUITE [PHASE...]]   (trixie and every phase by
 #        default; the phases are debootstrap, install, build and tests)

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Plays one whole game with the keyboard alone under the screen reader Orca, as a player who
-# cannot see the screen would, and checks what Orca said and showed in braille: the start, every
-# shot of the player and every answer of the computer with its cell and result, the end-of-game
-# dialog with its text and buttons (with Orca 43, every message in its list of notifications).
-# Orca runs under Xvfb with openbox, a session bus and an accessibility bus of its own, in
-# English whatever the caller's language; a screen reader that the user runs is left alone (see
-# below), and copies of the check may run at once.
+# Plays one whole game by the keyboard alone under the screen reader Orca, and checks what Orca
+# said and showed in braille (docs/testing.md). Orca runs under Xvfb with openbox and buses of
+# its own, in English whatever the caller's language; the user's own Orca is left alone, and
+# copies of the check may run at once.
 # Usage: bash scripts/check-speech.sh [SPEECH.txt]   (after a build in build/; what Orca said is
 # kept in SPEECH.txt if given)
 set -euo pipefail

@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# The program in a Wayland session, under the compositor weston (headless), both ways it runs
-# there. With Xwayland, an X display is set: the program runs on X11, and its splash sits at the
-# top of the screen, centred across it, as it places itself. Without: it runs natively on
-# Wayland, and is played through its accessibility interface (as switch access and voice
-# control play it): the fleet cell by cell, a few shots, the help windows, "Esci" and "Ciao". Every
-# window reaches the compositor with its title, each dialog as a child of the main window, no
-# other window appears, and the program ends. Screenshots of both go to OUTPUT.
-# Usage: bash scripts/check-wayland.sh [OUTPUT]   (after a build in build/; default OUTPUT is
-# build/wayland)
+# The program under the compositor weston (headless): with Xwayland, on X11, its splash at the
+# top of the screen, centred; without, natively on Wayland, played through its accessibility
+# interface, every window reaching the compositor with its title, each dialog as a child of the
+# main window, and nothing else. Screenshots of both go to OUTPUT.
+# Usage: bash scripts/check-wayland.sh [OUTPUT]   (after a build in build/; default build/wayland)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib.sh

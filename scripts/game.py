@@ -61,8 +61,7 @@ def cell_name(cell):
 
 
 class Image:
-    """Pixels of a window's own image, read in one request (ZPixmap, 32 bits a pixel, as Xvfb
-    and Xwayland keep a 24-bit screen); where another window covers it, that window shows."""
+    """A window's own pixels, in one request (32 bits a pixel, as Xvfb and Xwayland keep them)."""
 
     def __init__(self, window, x, y, width, height):
         self.width, self.height = width, height
@@ -213,8 +212,7 @@ class Game:
         self.menu = self.main.get_geometry().height - 530
 
     def grid(self, board, window=None):
-        """The back colours of a board's 100 cells, each read 3 px in from its corner, inside
-        the bevel, clear of the picture, from one image of the window."""
+        """A board's 100 back colours, each 3 px in from the cell's corner: inside the bevel."""
         left, top, pitch = board
         if window is None:
             window, top = self.main, top + self.menu
@@ -233,9 +231,8 @@ class Game:
         return self.over() or self.grid(ATTACK)[cell - 1] in (HIT, MISS)
 
     def answered(self, before):
-        """The game is over, or the defence board shows more than before and the player's fleet
-        afloat: the shot that sinks it brings the end-of-game window a moment after the board
-        shows it, and until then the answer is not over."""
+        """The game over, or more shots than before and the fleet afloat: the shot that sinks
+        it brings the end-of-game window a moment after the board shows it."""
         colours = [] if self.over() else self.grid(DEFENCE)
         return not colours or (sum(c in (HIT, MISS) for c in colours) > before
                                and colours.count(HIT) < 12)
@@ -247,8 +244,7 @@ class Game:
         return self.count(DEFENCE, SHIP) == 12
 
     def press(self, keys, what, found, window=None, limit=KEY_LIMIT):
-        """Types keys (words) into window, given the focus first where no manager gives it, or
-        into whatever window has the focus, and waits for found(); fails naming the keys."""
+        """Types keys into window (given the focus), or the focus, and waits for found()."""
         if window and self.x.holder()[0] != window:
             window.set_input_focus(X.RevertToParent, X.CurrentTime)
         self.x.type(*keys.split())
@@ -283,14 +279,12 @@ class Game:
         wait(f"the answer to attack cell {cell}", lambda: self.answered(before), 30, self.went_wrong)
 
     def keyboard_game(self, window=None, after_shot=None, after_answer=None):
-        """Space, arrow, Space: the attack grid row by row from the focus sink, until one side
-        has won; returns the last cell fired at. after_shot(cell, hits) runs once the shot
-        shows, before the computer's answer; after_answer(cell) once the answer shows."""
+        """Space, arrow, Space, row by row, until one side has won; the last cell fired at.
+        after_shot(cell, hits) runs before the computer's answer, after_answer(cell) after."""
         for cell in range(1, 101):
             # From L of the row above to A of this one, by way of L of this row.
             keys = "Down Right space" if cell > 1 and cell % 10 == 1 else "Right space"
-            # Read again if a read fails: a count too low would take the player's shot for the
-            # computer's answer.
+            # Read again if a read fails: a count too low would take a shot for the answer.
             hits, before = wait("a reading of the defence board", lambda: [
                 (colours.count(HIT), sum(c in (HIT, MISS) for c in colours))
                 for colours in [self.grid(DEFENCE)]])[0]
@@ -423,8 +417,7 @@ class FocusWalk(Game):
 
 
 class OrcaLog:
-    """What Orca logged in its debug file, read as it grows: what it said, an utterance a
-    line, and what it put on the braille display, a line each."""
+    """Orca's debug file, read as it grows: what it said, and its braille lines."""
 
     def __init__(self, path):
         self.path, self.offset, self.rest = path, 0, ""
@@ -465,8 +458,7 @@ class OrcaLog:
 
 
 class Hearing(Game):
-    """A whole game by the keyboard alone, as a player who cannot see the screen plays it,
-    listening to Orca before each next key."""
+    """A game by the keyboard, as a blind player plays it, listening to Orca before each key."""
 
     def say(self, window, keys, what, pattern, times=1):
         # Orca takes a few seconds more than the screen under load.
@@ -571,8 +563,7 @@ def play_by_access():
     label, menu_item = Atspi.Role.LABEL, Atspi.Role.MENU_ITEM
 
     def find(node, role, name):
-        """The first object of this role and name under node that shows, in the tree's order;
-        a menu's items count while the menu is closed."""
+        """The first showing object of this role and name (a menu's items: even closed)."""
         try:
             if (node.get_role() == role and node.get_name() == name
                     and (role == menu_item

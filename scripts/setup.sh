@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
-# Installs whatever the build needs and is missing (Debian packages), then configures and
-# builds the preset given as the first argument (default: "default"); further arguments name
-# more groups of packages to install, from scripts/packages.txt ("all": every group). With
-# --target NAME, builds that target alone. With --werror on (the developers' and CI's build), a
-# warning of the compiler fails the build: in the default preset each object's warnings are
-# kept beside it (scripts/compile.sh) and any one of the objects that the build now has fails it
-# here, so the compiler's flags stay the same for play.sh and test.sh and neither rebuilds the
-# other's. With --quiet (the checks, which build only what test.sh has not), what setup.sh
-# says itself shows, and the build's output goes to FOLDER/setup.log unless the build fails.
-# With MAROLDA_PACKAGES_READY=1 in the environment (test.sh sets it once it has installed what
-# every check needs), nothing is installed: a package still missing is an error.
-# Usage: setup.sh [--target NAME] [--werror on|off] [--quiet] [PRESET [GROUP...]]
+# Installs what the build needs and is missing (Debian packages), and the groups of packages
+# named (scripts/packages.txt; "all": every group), then configures and builds PRESET ("default").
+# --target NAME: that target alone. --werror on (the developers' and CI's build): a compiler's
+# warning fails the build; the default preset keeps each object's warnings beside it
+# (scripts/compile.sh), so the flags stay the same for play.sh and test.sh and neither rebuilds
+# the other's. --quiet (the checks): the build's output goes to FOLDER/setup.log unless it fails.
+# MAROLDA_PACKAGES_READY=1 (set by test.sh once it has installed all): a package missing is an
+# error. Usage: setup.sh [--target NAME] [--werror on|off] [--quiet] [PRESET [GROUP...]]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test headless; ends with a line per check,
-# passed or failed, with the command that runs it again alone, and exits non-zero if any failed.
-# An optional argument names the preset: "default" (build/) or "asan" (build-asan/, the unit
-# tests alone). The default preset's checks are listed in the README; each of the scripts that
-# it runs says what it does. Ctrl-C ends every check it started, through the check's own cleanup.
+# Sets up what is missing, builds, and runs every check headless (the README lists them); ends
+# with a line per check, passed or failed, with the command that runs it again alone, and exits
+# non-zero if any failed. PRESET: "default" (build/) or "asan" (build-asan/, the unit tests).
+# Ctrl-C ends every check it started, through the check's own cleanup.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib.sh
