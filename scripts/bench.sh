@@ -2,7 +2,7 @@
 # Builds the default preset and runs the benchmarks, which print their figures.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-bash scripts/setup.sh default > /dev/null
+bash scripts/setup.sh --quiet default
 export QT_QPA_PLATFORM=offscreen
 build/bench/bench_startup
 echo

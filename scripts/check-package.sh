@@ -5,7 +5,8 @@
 # Usage: bash scripts/check-package.sh
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-bash scripts/setup.sh default dpkg-dev file lintian > /dev/null
+source scripts/lib.sh
+bash scripts/setup.sh --quiet default package
 
 package=$(cd build && cpack -G DEB | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
 echo "Debian package: $package"
@@ -24,8 +25,8 @@ if [ -n "$findings" ]; then
     while IFS= read -r finding; do echo "    $finding"; done <<< "$findings"
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work_folder
+on_exit
 DESTDIR="$work/installed" cmake --install build --prefix /usr --strip > /dev/null
 dpkg-deb -x "$package" "$work/packaged"
 list() { (cd "$1" && find . -printf '%M %p\n' | LC_ALL=C sort); }

@@ -5,26 +5,27 @@
 # Usage: bash scripts/check-reproducible.sh [COMMIT]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-bash scripts/setup.sh --target marolda default dpkg-dev file > /dev/null
+source scripts/lib.sh
+bash scripts/setup.sh --quiet --target marolda default package
 commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
 export SOURCE_DATE_EPOCH
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Runs a step of a build, its output kept in the build's log, shown if the step fails.
-step() {
+work_folder
+on_exit
+# logged COMMAND...: a step of a build, its output kept in the build's log, shown if it fails.
+logged() {
     "$@" >> "$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
 }
 for folder in one second-folder; do
     source="$work/$folder/marolda" log="$work/$folder.log"
     mkdir -p "$source"
     git archive "$commit" | tar -x -C "$source"
-    step cmake -S "$source" -B "$source/build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF
+    logged cmake -S "$source" -B "$source/build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF
     # What the package installs, and nothing else: the tests are not built.
-    step cmake --build "$source/build" --parallel "$(nproc)" \
+    logged cmake --build "$source/build" --parallel "$(nproc)" \
         --target marolda theme_icons compressed_documents
-    (cd "$source/build" && step cpack -G DEB)
+    (cd "$source/build" && logged cpack -G DEB)
 done
 
 packages=("$work"/*/marolda/build/marolda_*.deb)

@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
-# Shows that the whole-game checks hold under load, round after round: each round runs
-# check-no-files.sh, check-speech.sh and check-focus.sh openbox (the keyboard game) at once,
-# while the program is built from scratch again and again beside them, with one job, in a folder
-# of its own (build-rounds/beside). It stops at the first round in which a check fails, and says
-# which; every check's output stays in build-rounds/. Ctrl-C or SIGTERM ends the round, its
-# checks and the build within seconds. Run on demand, not by test.sh: on a 2-core machine a
-# round takes 3 to 4 min, so the 20 rounds of the default take over an hour.
-# Usage: bash scripts/check-rounds.sh [ROUNDS] [--alone]   (after test.sh, which installs what
-# the checks need; --alone: no build beside)
+# The whole-game checks under load, round after round: each round runs check-no-files.sh,
+# check-speech.sh and check-focus.sh openbox at once, while the program is built from scratch
+# again and again beside them, with one job, in build-rounds/beside. It stops at the first round
+# with a failure, and says which; every check's output stays in build-rounds/. About 3 to 4 min
+# a round on a 2-core machine. Usage: bash scripts/check-rounds.sh [ROUNDS] [--alone]   (after
+# test.sh, which installs what the checks need; --alone: no build beside)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-source scripts/steps.sh
+source scripts/lib.sh
 
 rounds=20 beside=1
 for argument in "$@"; do
@@ -22,21 +19,18 @@ for argument in "$@"; do
 done
 # The checks install nothing here: what is missing stops the first of them, by name.
 export MAROLDA_PACKAGES_READY=1
-bash scripts/setup.sh default > /dev/null
+bash scripts/setup.sh --quiet default
 output=build-rounds
 rm -f "$output"/*.log "$output/builds"
 mkdir -p "$output"
 
-# shellcheck disable=SC2317,SC2329 # called from the trap below
+# shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
 cleanup() {
-    if (($? > 128)); then
+    if (($1 > 128)); then
         echo "stopped in round ${round:-1} of $rounds" >&2
     fi
-    end_steps
 }
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit
 
 if [ -n "$beside" ]; then
     cmake --preset default -B "$output/beside" > /dev/null

@@ -1,100 +1,60 @@
 #!/usr/bin/env bash
-# The program in a Wayland session, under the compositor weston (headless), both ways it runs
-# there. With Xwayland, an X display is set: the program runs on X11, and its splash sits at the
-# top of the screen, centred across it, as it places itself. Without: it runs natively on
-# Wayland, and is played through its accessibility interface (as switch access and voice
-# control play it): the fleet cell by cell, a few shots, the help windows, "Esci" and "Ciao". Every
-# window reaches the compositor with its title, each dialog as a child of the main window, no
-# other window appears, and the program ends. Screenshots of both go to OUTPUT.
-# Usage: bash scripts/check-wayland.sh [OUTPUT]   (after a build in build/; default OUTPUT is
-# build/wayland)
+# The program under the compositor weston (headless): with Xwayland, on X11, its splash at the
+# top of the screen, centred; without, natively on Wayland, played through its accessibility
+# interface, every window reaching the compositor with its title, each dialog as a child of the
+# main window, and nothing else. Screenshots of both go to OUTPUT.
+# Usage: bash scripts/check-wayland.sh [OUTPUT]   (after a build in build/; default build/wayland)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-source scripts/xgame.sh
+source scripts/lib.sh
 output=$(realpath -m "${1:-build/wayland}")
-bash scripts/setup.sh default weston xwayland qt6-wayland x11-utils xdotool dbus at-spi2-core \
-    python3-gi gir1.2-atspi-2.0 > /dev/null
+bash scripts/setup.sh --quiet default x wayland
 mkdir -p "$output"
 
-work=$(mktemp -d)
-compositors=()
+work_folder
 # On a failure the logs that the messages name are kept in OUTPUT.
 cleanup() {
-    local status=$?
-    kill "${program:-}" "${compositors[@]}" "${bus:-}" 2> /dev/null || true
-    if [ "$status" -ne 0 ]; then
+    if [ "$1" -ne 0 ]; then
         cp "$work"/*.log "$output/" 2> /dev/null || true
         echo "logs in $output" >&2
     fi
-    rm -rf "$work"
 }
-trap cleanup EXIT
-export XDG_RUNTIME_DIR="$work/runtime" XDG_SESSION_TYPE=wayland
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
+on_exit
+game_session
+export XDG_SESSION_TYPE=wayland
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 # start_weston NAME [OPTION...]: a headless compositor of 1280 x 1024 on the socket NAME, which
 # draws (pixman), so that screenshots can be taken of it (--debug lets weston-screenshooter in).
 start_weston() {
-    weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --debug \
-        --socket="$1" --log="$work/$1.log" "${@:2}" > /dev/null 2>&1 &
-    compositors+=($!)
+    step weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --debug \
+        --socket="$1" --log="$work/$1.log" "${@:2}" > /dev/null 2>&1
     wait_until 30 "weston on $1 (see its log)" test -S "$XDG_RUNTIME_DIR/$1"
 }
-# shot SOCKET FILE: a screenshot of the compositor's whole output.
-shot() {
-    (cd "$work" && rm -f wayland-screenshot-*.png &&
-        WAYLAND_DISPLAY="$1" timeout 10 weston-screenshooter > /dev/null 2>&1 &&
-        mv wayland-screenshot-*.png "$2")
-}
+# shot SOCKET FILE: a screenshot of the compositor's whole output; a script, for the player
+# through the accessibility interface too.
+# shellcheck disable=SC2016 # the script's own arguments
+printf '#!/bin/sh\ncd "%s" && rm -f wayland-screenshot-*.png && WAYLAND_DISPLAY="$1" timeout 10 weston-screenshooter >/dev/null 2>&1 && mv wayland-screenshot-*.png "$2"\n' \
+    "$work" > "$work/shot"
+chmod +x "$work/shot"
 
 # With Xwayland: X11, and the splash where the program puts it.
 start_weston x-session --xwayland
 wait_until 30 "weston's X display" grep -q 'listening on display' "$work/x-session.log"
 x_display=$(sed -n 's/.*listening on display \(:[0-9]*\).*/\1/p' "$work/x-session.log")
-WAYLAND_DISPLAY=x-session DISPLAY="$x_display" ./build/marolda > "$work/x.log" 2>&1 &
+step env WAYLAND_DISPLAY=x-session DISPLAY="$x_display" "$marolda" > "$work/x.log" 2>&1
 program=$!
-splash=$(DISPLAY="$x_display" wait_for '^Caricamento\.\.\.$')
-screen=$(DISPLAY="$x_display" xwininfo -root | awk '/Width:/ {print $2}')
-# weston frames an X window with a title bar and a shadow, which it does not tell the program:
-# the client area lies a title bar below the top, within a few pixels of the centre.
-at_the_top_centred() {
-    local geometry
-    geometry=$(DISPLAY="$x_display" xwininfo -id "$splash") || return 1
-    left=$(awk '/Absolute upper-left X/ {print $4}' <<< "$geometry")
-    top=$(awk '/Absolute upper-left Y/ {print $4}' <<< "$geometry")
-    width=$(awk '/Width:/ {print $2}' <<< "$geometry")
-    off_centre=$(((2 * left + width - screen) / 2))
-    ((top <= 64 && off_centre >= -8 && off_centre <= 8))
-}
-left='?' top='?' width='?'
-if ! wait_until 10 "the splash at the top, centred" at_the_top_centred; then
-    echo "under Xwayland the splash's client area lies at ($left, $top), $width wide on a" \
-        "screen $screen wide" >&2
-    exit 1
-fi
-shot x-session "$output/xwayland-splash.png"
+echo "Xwayland: $(DISPLAY="$x_display" game splash)"
+"$work/shot" x-session "$output/xwayland-splash.png"
 kill "$program"
-program=
-echo "Xwayland: the splash's client area at the top ($top px down) and centred ($off_centre px off)"
 
 # Without an X display: Wayland, played through a session bus and its accessibility bus.
 start_weston session
-dbus-daemon --session --nofork --address="unix:path=$work/bus" > "$work/bus.log" 2>&1 &
-bus=$!
-wait_until 30 "the session bus" test -S "$work/bus"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
-WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    ./build/marolda > "$work/wayland.log" 2>&1 &
+bus_start
+step env WAYLAND_DISPLAY=session WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$marolda" > "$work/wayland.log" 2>&1
 program=$!
-# shot_native FILE: a screenshot of the native session, for the player below.
-# shellcheck disable=SC2016 # "$1" is the written script's own argument
-printf '#!/bin/sh\ncd "%s" && rm -f wayland-screenshot-*.png && WAYLAND_DISPLAY=session timeout 10 weston-screenshooter >/dev/null 2>&1 && mv wayland-screenshot-*.png "$1"\n' \
-    "$work" > "$work/shot"
-chmod +x "$work/shot"
-SHOTS="$work/shot" OUTPUT="$output" /usr/bin/python3 scripts/play-by-access.py
-wait_until 30 "the program to end after Ciao" test ! -e "/proc/$program"
-program=
+SHOTS="$work/shot session" OUTPUT="$output" game access
+wait_until 30 "the program to end after Ciao" ended "$program"
 
 # What reached the compositor: every window with its title, once a showing, the dialogs as
 # children of the main window, and nothing else (the computer's window never shows).

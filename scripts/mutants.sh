@@ -2,8 +2,11 @@
 # Planted faults: applies each fault of scripts/mutants.txt in turn to a copy of this checkout's
 # source in build-mutants/source/, rebuilds it in build-mutants/build/, runs the tests, puts the
 # copy back byte for byte, and prints whether a test caught the fault. The checkout itself is
-# never changed, so that a build or an editor working in it at the same time never sees a fault. Ends with "caught N of M"; exits 0 only if every
-# selected fault was caught. Run on demand, not in CI; see the README for how long it takes.
+# never changed, so that a build or an editor working in it at the same time never sees a fault.
+# A fault that the unit tests cannot see (they run on the offscreen platform) names the check
+# that catches it (check:), run against the fault's build once the tests have passed. Ends with
+# "caught N of M"; exits 0 only if every selected fault was caught. Run on demand, not in CI;
+# see the README for how long it takes.
 #
 #   scripts/mutants.sh                  every fault
 #   scripts/mutants.sh 3 7-9            faults 3, 7, 8 and 9 (numbered as --list shows them)
@@ -15,16 +18,19 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
+# shellcheck source=scripts/lib.sh
+source "$root/scripts/lib.sh"
 list="$root/scripts/mutants.txt"
-work="$root/build-mutants"
-source="$work/source" # the copy that the faults are planted in
-build="$work/build"
-state="$work/mutants"
+folder="$root/build-mutants" # (not "work", which lib.sh removes at the end)
+source="$folder/source" # the copy that the faults are planted in
+build="$folder/build"
+state="$folder/mutants"
 # Everything but the memory soak (minutes) and the validators of the installed files, which
 # test no game logic. The explorer, the slowest of the rest, runs last on its own.
 quick_tests=(-E '^(soak|installed_files|explorer)$')
 explorer_tests=(-R '^explorer$')
 test_limit=300
+check_limit=900
 build_limit=1800
 jobs=2
 
@@ -51,12 +57,12 @@ die() {
 # ---------------------------------------------------------------------------------------------
 # The list
 
-f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=()
+f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=() f_check=()
 
 parse_list() {
     [ -f "$list" ] || die "no list of faults at $list"
     local number=0 line key value block_start=0
-    local file='' kind='' what='' from='' to='' have_to=0
+    local file='' kind='' what='' from='' to='' have_to=0 check=
     finish_block() {
         ((block_start)) || return 0
         local where="$list:$block_start"
@@ -67,8 +73,8 @@ parse_list() {
         ((have_to)) || die "$where: the fault has no 'to:' (write 'to:' alone to delete the text)"
         [ "$from" != "$to" ] || die "$where: 'from:' and 'to:' are the same"
         f_file+=("$file") f_kind+=("$kind") f_what+=("$what")
-        f_from+=("$from") f_to+=("$to") f_line+=("$block_start")
-        file='' kind='' what='' from='' to='' have_to=0 block_start=0
+        f_from+=("$from") f_to+=("$to") f_line+=("$block_start") f_check+=("$check")
+        file='' kind='' what='' from='' to='' have_to=0 block_start=0 check=
     }
     while IFS= read -r line || [ -n "$line" ]; do
         number=$((number + 1))
@@ -84,11 +90,12 @@ parse_list() {
         ((block_start)) || block_start=$number
         case "$key" in
         file) file=$value ;;
+        check) check=$value ;;
         kind) kind=$value ;;
         what) what=$value ;;
         from) from=$value ;;
         to) to=$value have_to=1 ;;
-        *) die "$list:$number: unknown key '$key' (file, kind, what, from, to)" ;;
+        *) die "$list:$number: unknown key '$key' (file, kind, what, from, to, check)" ;;
         esac
     done <"$list"
     finish_block
@@ -131,7 +138,6 @@ stale_reason() {
 # ---------------------------------------------------------------------------------------------
 # The copy, and planting and restoring in it, safe against interruption
 
-child=''         # the process group of the build or test run under way
 mutated=''       # the file of the copy that holds a fault right now, relative to $source
 original_sum=''
 
@@ -186,30 +192,20 @@ plant() {
     rm -f "$state/pending.new"
 }
 
-stop_child() {
-    [ -n "$child" ] || return 0
-    kill -TERM -- "-$child" 2>/dev/null || kill -TERM "$child" 2>/dev/null || true
-    wait "$child" 2>/dev/null || true
-    child=
-}
-
+# The build or test run under way ends first (see lib.sh), then the copy is restored.
+# shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
 cleanup() {
-    local status=$?
-    trap - EXIT INT TERM HUP PIPE
-    stop_child
-    restore || status=3
-    exit "$status"
+    end_steps
+    restore || exit 3
 }
 
-# Runs a command in its own process group, within `limit` seconds, output to `log`.
+# Runs a command as a step (a process group of its own), within `limit` seconds, output to `log`.
 run_limited() {
-    local limit=$1 log=$2
+    local limit=$1 log=$2 rc=0
     shift 2
-    timeout -k 10 "$limit" "$@" </dev/null >"$log" 2>&1 &
-    child=$!
-    local rc=0
-    wait "$child" || rc=$?
-    child=
+    step timeout -k 10 "$limit" "$@" >"$log" 2>&1
+    wait $! || rc=$?
+    steps=()
     return "$rc"
 }
 
@@ -281,6 +277,18 @@ describe_failure() {
             if (detail == "") detail = status
             print test ": " detail
         }' "$1"
+}
+
+# Runs a check of scripts/ (its name and arguments in one line) on the copy, against the
+# program of the build; sets `caught_by` to what it said failed. Returns 0 when it passed.
+check_now() {
+    local log=$2 rc=0 command
+    read -ra command <<<"$1"
+    run_limited "$check_limit" "$log" env -C "$source" MAROLDA_PROGRAM="$build/marolda" \
+        bash "scripts/${command[0]}" "${command[@]:1}" || rc=$?
+    ((rc == 0)) && return 0
+    caught_by="check: $1: $(grep -m 1 -E '^FAIL|gave up' "$log" || tail -n 1 "$log")"
+    return 1
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -372,9 +380,7 @@ done
 mkdir -p "$state"
 exec 9>"$state/lock"
 flock -n 9 || die "another run of mutants.sh is using $build"
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit
 trap 'exit 129' HUP
 trap 'exit 141' PIPE
 sync_copy
@@ -390,8 +396,12 @@ build_now "$state/baseline-build.log" ||
 baseline_started=$SECONDS
 test_now "$state/baseline-tests.log" ||
     die "the tests fail on the unchanged source ($caught_by): see $state/baseline-tests.log"
+for check in $(for i in "${selected[@]}"; do echo "${f_check[$i]// /:}"; done | sort -u); do
+    check_now "${check//:/ }" "$state/baseline-check.log" ||
+        die "the check fails on the unchanged source ($caught_by): see $state/baseline-check.log"
+done
 echo "Baseline passed: build $((baseline_started - started)) s," \
-    "tests $((SECONDS - baseline_started)) s."
+    "tests and checks $((SECONDS - baseline_started)) s."
 echo "Each fault takes a rebuild and a test run; logs go to $state/."
 echo
 
@@ -408,7 +418,8 @@ for i in "${selected[@]}"; do
         plant "$i"
         if ! build_now "$state/$n-build.log"; then
             status="BUILD FAILED" detail="see $state/$n-build.log"
-        elif test_now "$state/$n-tests.log"; then
+        elif test_now "$state/$n-tests.log" && { [ -z "${f_check[$i]}" ] ||
+            check_now "${f_check[$i]}" "$state/$n-check.log"; }; then
             status=SURVIVED
         else
             status=CAUGHT detail=$caught_by

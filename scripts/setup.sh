@@ -1,33 +1,35 @@
 #!/usr/bin/env bash
-# Installs whatever the build needs and is missing (Debian packages), then configures and
-# builds the preset given as the first argument (default: "default"); further arguments name
-# more packages to install. With --target NAME, builds that target alone. With --werror on (the
-# developers' and CI's build), a warning of the compiler fails the build: in the default preset
-# each object's warnings are kept beside it (scripts/compile.sh) and any one fails it here, so
-# the compiler's flags stay the same for play.sh and test.sh and neither rebuilds the other's.
-# With MAROLDA_PACKAGES_READY=1 in the environment (test.sh sets it once it has installed what
-# every check needs), nothing is installed: a package still missing is an error.
-# Usage: setup.sh [--target NAME] [--werror on|off] [PRESET [PACKAGE...]]
+# Installs what the build needs and is missing (Debian packages), and the groups of packages
+# named (scripts/packages.txt; "all": every group), then configures and builds PRESET ("default").
+# --target NAME: that target alone. --werror on (the developers' and CI's build): a compiler's
+# warning fails the build; the default preset keeps each object's warnings beside it
+# (scripts/compile.sh), so the flags stay the same for play.sh and test.sh and neither rebuilds
+# the other's. --quiet (the checks): the build's output goes to FOLDER/setup.log unless it fails.
+# MAROLDA_PACKAGES_READY=1 (set by test.sh once it has installed all): a package missing is an
+# error. Usage: setup.sh [--target NAME] [--werror on|off] [--quiet] [PRESET [GROUP...]]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-target=() werror=off
+target=() werror=off quiet=
 while [ $# -gt 0 ]; do
     case "$1" in
-    --target) target=(--target "$2") ;;
-    --werror) werror="${2,,}" ;;
+    --target) target=(--target "$2") && shift ;;
+    --werror) werror="${2,,}" && shift ;;
+    --quiet) quiet=1 ;;
     *) break ;;
     esac
-    shift 2
+    shift
 done
 preset="${1:-default}"
 shift || true
-packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev fonts-comic-neue
-    fonts-liberation "$@")
+groups=(build "$@")
 # A Wayland session without an X display: the game runs natively there, with Qt's plugin.
 if [ -n "${WAYLAND_DISPLAY:-}" ] && [ -z "${DISPLAY:-}" ]; then
-    packages+=(qt6-wayland)
+    groups+=(wayland-session)
 fi
+# The packages of those groups (scripts/packages.txt), each once.
+mapfile -t packages < <(awk -v groups=" ${groups[*]} " '/^[a-z]/ && (index(groups, " " $1 " ") ||
+    index(groups, " all ")) { for (i = 2; i <= NF; i++) print $i }' scripts/packages.txt | sort -u)
 
 # A build folder left by a run as root (sudo bash scripts/play.sh) cannot be written by its user:
 # say so in one line, with the command that gives it back, rather than let CMake fail in it.
@@ -122,6 +124,8 @@ EOF
                 exit 1
             fi
         fi
+        # For the README's command that removes them again.
+        mkdir -p build && printf '%s\n' "${missing[@]}" >> build/installed-packages.txt
     fi
 fi
 
@@ -135,10 +139,35 @@ if [ -n "$folder" ]; then
         flock "$lock"
     fi
 fi
-cmake --preset "$preset"
-cmake --build --preset "$preset" --parallel "$(nproc)" "${target[@]}"
+build() {
+    # The list of compile commands names every object that the build has now: a record left by
+    # a source file since deleted or renamed, or by another branch, is no warning of this one.
+    cmake --preset "$preset" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+    cmake --build --preset "$preset" --parallel "$(nproc)" "${target[@]}"
+}
+# The presets need CMake 3.25 (Debian 12, Ubuntu 23.04 and later).
+version=$(cmake --version | sed -n '1s/[^0-9]*\([0-9.]*\).*/\1/p')
+if [ "$(printf '3.25\n%s\n' "$version" | sort -V | head -n 1)" != 3.25 ]; then
+    echo "CMake $version is too old: Marolda's build needs 3.25 or later (Debian 12, Ubuntu" \
+        "23.04 and later; elsewhere see https://cmake.org/download/)" >&2
+    exit 1
+fi
+if [ -z "$quiet" ]; then
+    build
+else
+    echo "building the $preset preset (its output: ${folder:-.}/setup.log)"
+    if ! build > "${folder:-.}/setup.log" 2>&1; then
+        tail -n 40 "${folder:-.}/setup.log" >&2
+        echo "building the $preset preset failed: see ${folder:-.}/setup.log" >&2
+        exit 1
+    fi
+fi
 if [ "$werror" = on ] && [ -n "$folder" ]; then
-    warned=$(find "$folder" -name '*.warnings' | sort)
+    warned=$(awk '/"directory": / { sub(/.*"directory": "/, ""); sub(/",$/, ""); folder = $0 }
+        /"command": / { sub(/.* -o /, ""); sub(/ .*/, ""); print folder "/" $0 ".warnings" }' \
+        "$folder/compile_commands.json" | while read -r record; do
+        if [ -e "$record" ]; then echo "$record"; fi
+    done)
     if [ -n "$warned" ]; then
         while read -r record; do
             cat "$record"

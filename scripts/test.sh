@@ -1,58 +1,72 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test headless. Exits non-zero if any fails.
-# An optional argument names the preset: "default" (build/) or "asan" (build-asan/).
-# The default build also makes the Debian package and has lintian check it
-# (scripts/check-package.sh), installs the program into a temporary prefix and plays one whole
-# game with it under strace (scripts/check-no-files.sh), plays one by the keyboard alone under
-# the screen reader Orca (scripts/check-speech.sh), and runs the program in a Wayland session,
-# with Xwayland and without (scripts/check-wayland.sh), and follows the keyboard focus through
-# the game's windows under the window managers openbox and mutter (scripts/check-focus.sh).
-# Every script is read by shellcheck first.
+# Sets up what is missing, builds, and runs every check headless (the README lists them); ends
+# with a line per check, passed or failed, with the command that runs it again alone, and exits
+# non-zero if any failed. PRESET: "default" (build/) or "asan" (build-asan/, the unit tests).
+# Ctrl-C ends every check it started, through the check's own cleanup.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/lib.sh
 preset="${1:-default}"
-# Everything that any check below needs, installed in one step at the start, so that sudo asks
-# at most once, before the build, and never minutes later: the validators of the installed
-# files, the packaging tools and lintian, shellcheck, Xvfb with what drives, watches and
-# traces the program, Orca with its window manager and buses, the window manager mutter, and
-# weston with Xwayland, Qt's Wayland plugin and what plays the program through its
-# accessibility interface.
-packages=(desktop-file-utils appstream dpkg-dev file lintian shellcheck
-    xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick strace
-    dbus at-spi2-core openbox orca mutter
-    weston xwayland qt6-wayland python3-gi gir1.2-atspi-2.0)
+# Everything that any check needs (scripts/packages.txt), installed in one step at the start,
+# so that sudo asks at most once, before the build, and never minutes later.
+groups=(all)
 if [ "$preset" != default ]; then
-    packages=()
+    groups=()
 fi
-echo "test.sh needs, beside the build's own packages: ${packages[*]:-nothing more}"
-bash scripts/setup.sh --werror on "$preset" "${packages[@]}"
+bash scripts/setup.sh --werror on "$preset" "${groups[@]}"
 # From here on, each check finds its packages in place and installs nothing.
 export MAROLDA_PACKAGES_READY=1
-if [ "$preset" = default ]; then
-    shellcheck scripts/*.sh .ci/run
-fi
-export QT_QPA_PLATFORM=offscreen
-ctest --preset "$preset" --parallel "$(nproc)"
-if [ "$preset" = default ]; then
-    bash scripts/check-package.sh
-    bash scripts/check-no-files.sh
-    bash scripts/check-speech.sh
-    bash scripts/check-wayland.sh
-    # Side by side: a whole game each, mostly spent waiting for the computer's answers. A mutter
-    # without an X11 mode (GNOME 49 and later) runs only as a Wayland compositor, whose focus
-    # the X server does not know: there openbox alone is followed, and the output says so.
-    focus=0
-    if [[ $(mutter --help 2>&1) == *--x11* ]]; then
-        bash scripts/check-focus.sh mutter > build/focus-mutter.log 2>&1 &
-        mutter=$!
-    else
-        echo "$(mutter --version | head -n 1) has no X11 mode:" \
-            "the focus is followed under openbox only"
+on_exit
+
+results=() failed=0
+# check COMMAND...: runs a check, and keeps its line for the end: the command that runs it again.
+check() {
+    local began=$SECONDS status=0 command="$*"
+    "$@" || status=$?
+    noted "$status" $((SECONDS - began)) "${command#eval }"
+}
+# noted STATUS SECONDS COMMAND: the line of a check that has ended.
+noted() {
+    if [ "$1" -ne 0 ]; then
+        failed=$((failed + 1))
     fi
-    bash scripts/check-focus.sh openbox || focus=$?
-    if [ -n "${mutter:-}" ]; then
-        wait "$mutter" || focus=$?
-        cat build/focus-mutter.log
-    fi
-    exit "$focus"
+    results+=("$(printf '%-6s %4d s   %s' "$( (($1)) && echo FAILED || echo passed)" "$2" "$3")")
+}
+
+if [ "$preset" = default ]; then
+    check eval 'shellcheck scripts/*.sh .ci/run && pyflakes3 scripts/*.py'
 fi
+check env QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --parallel "$(nproc)"
+if [ "$preset" = default ]; then
+    check bash scripts/check-package.sh
+    check bash scripts/check-no-files.sh
+    check bash scripts/check-speech.sh
+    check bash scripts/check-wayland.sh
+    # The focus walks side by side, each a whole game mostly spent waiting for the computer's
+    # answers, the others' output shown once they end. A mutter without an X11 mode (GNOME 49
+    # and later) runs only as a Wayland compositor; one with --headless runs so here.
+    walks=()
+    declare -A needs=([mutter]=--x11 [gnome-wayland]=--headless)
+    for wm in mutter gnome-wayland; do
+        if [[ $(mutter --help 2>&1) == *"${needs[$wm]}"* ]]; then
+            step bash scripts/check-focus.sh "$wm" > "build/focus-$wm.log" 2>&1
+            walks+=("$wm $!")
+        else
+            echo "$(mutter --version | head -n 1) has no ${needs[$wm]}: no focus walk under $wm"
+        fi
+    done
+    check bash scripts/check-focus.sh openbox
+    for walk in "${walks[@]}"; do
+        read -r wm pid <<< "$walk"
+        status=0
+        wait "$pid" || status=$?
+        cat "build/focus-$wm.log"
+        took=$(sed -n "s/^$wm: in \([0-9]*\) s$/\1/p" "build/focus-$wm.log")
+        noted "$status" "${took:-0}" "bash scripts/check-focus.sh $wm"
+    done
+fi
+echo
+echo "test.sh, $preset preset: each check, and the command that runs it again alone"
+printf '  %s\n' "${results[@]}"
+echo "test.sh: $((${#results[@]} - failed)) passed, $failed failed"
+exit $((failed > 0))
