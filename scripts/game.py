@@ -468,6 +468,41 @@ class Hearing(Game):
     def hear(self, what, pattern, times=1):
         wait(f"Orca to say {what}", lambda: self.orca.heard(pattern, times))
 
+    def follow(self, keys, what, heard=None, shown=None, window=None):
+        """Types keys, then waits for Orca to say something new that matches heard and to put a
+        new braille line that matches shown on the display; returns what it said since."""
+        start, lines = len(self.orca.read().speech), len(self.orca.brailled(shown or "^$"))
+        self.press(keys, f"make Orca tell {what}", lambda: (
+            not heard or any(re.search(heard, line) for line in self.orca.read().speech[start:]))
+            and (not shown or len(self.orca.brailled(shown)) > lines), window, 15)
+        return " ".join(self.orca.speech[start:])
+
+    def review(self):
+        """The board read as a table, back on A1 after its shot and the answer: the cell's state
+        spoken and on the braille line; where-am-I with the grid, the cell, its state, its row
+        and its column; the status bar with the phase and both counters; F6 to the other grid
+        and back; Home, End, Ctrl+Home and Ctrl+End. Orca 43 to 51 all put a cell's row header,
+        which names its grid, and its column header on the braille line."""
+        state = "colpito" if self.grid(ATTACK)[0] == HIT else "acqua"
+        self.follow("Home", "the state of A1, fired at", rf"^{state}$",
+                    rf"Attacco 1 row header A column header {state}\b")
+        where = self.follow("KP_Enter", "where A1 is", "column 1 of 10 row 1 of 10")
+        for part in ("Attacco", r"\bA1?\b", rf"\b{state}\b", "column 1 of 10 row 1 of 10"):
+            if not re.search(part, where):
+                raise Failure(f"where-am-I on A1 did not tell {part}: Orca said {where!r}")
+        status = self.follow("insert+KP_Enter insert+KP_Enter", "the status bar",
+                             r"^Le tue navi a galla: \d+$")
+        afloat = [12 - self.count(ATTACK, HIT), 12 - self.count(DEFENCE, HIT)]
+        if not re.search(rf"Adesso è il tuo turno\.? Navi del computer a galla: {afloat[0]} "
+                         rf"Le tue navi a galla: {afloat[1]}$", status):
+            raise Failure(f"the status bar did not tell the phase and {afloat} ships afloat: "
+                          f"Orca said {status!r}")
+        for keys, grid, row, column in (("F6", "Difesa", 1, "A"), ("F6", "Attacco", 1, "A"),
+                                        ("End", "Attacco", 1, "L"), ("ctrl+End", "Attacco", 10, "L"),
+                                        ("Home", "Attacco", 10, "A"), ("ctrl+Home", "Attacco", 1, "A")):
+            self.follow(keys, f"{grid} {column}{row}",
+                        shown=rf"{grid} {row} row header {column} column header")
+
     def run(self, orca):
         x, self.orca = self.x, orca
         self.find_main(60)
@@ -478,8 +513,12 @@ class Hearing(Game):
         # random, and OK.
         self.hear("the placement window's first button", "^Casuale button$")
         self.say(placement, "Tab space", "the cleared counter", "^Ti restano 12 navi da posizionare$")
-        self.say(placement, "shift+Tab shift+Tab", "the cell L10", "^L10 button$")
+        self.follow("shift+Tab shift+Tab", "the cell L10", shown=r"\b10 row header L column header acqua",
+                    window=placement)
         self.say(placement, "space", "the ship on L10", r"^L10: nave\. Ti restano 11 navi da posizionare$")
+        # The cell's new state, on the display too, where the focus stays.
+        wait("Orca to show the ship on L10 in braille",
+             lambda: self.orca.brailled(r"\b10 row header L column header .*\bnave\b"))
         self.say(placement, "Tab", "the first button again", "^Casuale button$", 2)
         self.say(placement, "space", "the random fleet", "^Hai posizionato le tue navi$")
         wait("a random fleet on screen", lambda: self.fleet_drawn(placement))
@@ -490,7 +529,7 @@ class Hearing(Game):
                    self.main)
         self.hear("that the game begins", "^Adesso è il tuo turno$")
         last = self.keyboard_game(self.main, after_answer=lambda cell: self.hear(
-            f"the answer to {cell_name(cell)}", "^Difesa .* turno$", cell))
+            f"the answer to {cell_name(cell)}", "^Difesa .* turno$", cell) or cell > 1 or self.review())
         self.fired = [cell_name(cell) for cell in range(1, last + 1)]
         ending = x.wait_window(ENDING)
         # Both buttons of the dialog, then Esc, which presses No and ends the program.
@@ -504,8 +543,9 @@ class Hearing(Game):
             raise Failure("\n".join(self.problems() + ["--- what Orca said:"] + orca.speech
                                     + ["--- what Orca showed in braille:"] + orca.braille))
         return (f"Orca told the start, {len(self.fired)} shots, {self.expected} answers and the "
-                f"end of the game ({len(orca.speech)} utterances), and showed every message in "
-                f"braille")
+                f"end of the game ({len(orca.speech)} utterances), each whole, and showed every "
+                f"message in braille; it read A1 back after its shot, said where it is, read the "
+                f"status bar, and followed F6, Home, End, Ctrl+Home and Ctrl+End")
 
     def problems(self):
         orca, problems = self.orca.read(), []
@@ -532,7 +572,21 @@ class Hearing(Game):
         if not orca.heard("^Hai (vinto! dialog Complimenti, hai vinto!|perso! dialog Peccato, "
                           "hai perso!) Vuoi fare un'altra partita\\?$"):
             problems.append("Orca did not say the end-of-game dialog with its text")
-        return problems + self.unlisted()
+        return problems + self.cut_short() + self.unlisted()
+
+    def cut_short(self):
+        """The player waits for each answer before the next key: so nothing may cut a shot's
+        result short (Orca logs each interruption of its speech) before the answer is spoken."""
+        cut, pending, interrupted = [], None, False
+        for line in self.orca.lines:
+            if said := re.search(r"SPEECH OUTPUT: '(?:notification )?(Attacco|Difesa) "
+                                 r"([A-IL](?:10|[1-9])): ", line):
+                if said.group(1) == "Difesa" and pending and interrupted:
+                    cut.append(pending)
+                pending, interrupted = said.group(1) == "Attacco" and said.group(2), False
+            elif "Interrupting presentation" in line:
+                interrupted = bool(pending)
+        return [f"Orca's speech was cut short before the answers to {', '.join(cut)}"] if cut else []
 
     def unlisted(self):
         """Orca 43 keeps each notification in its list of past notifications as it flashes it:
@@ -554,13 +608,46 @@ class Hearing(Game):
 def play_by_access():
     """Plays the program through its accessibility interface, as switch access does, each
     control worked by its action: a fleet cell by cell, three shots, every help window, "Esci"
-    and "Ciao". SHOTS takes a screenshot into the file given after it, in the folder OUTPUT."""
+    and "Ciao"; and reads its grids as a screen reader does, as tables. SHOTS takes a
+    screenshot into the file given after it, in the folder OUTPUT."""
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi, GLib
     # The roles, by their values: their names differ between versions of the accessibility bus.
     button, dialog, frame = Atspi.Role.PUSH_BUTTON, Atspi.Role.DIALOG, Atspi.Role.FRAME
-    label, menu_item = Atspi.Role.LABEL, Atspi.Role.MENU_ITEM
+    label, menu_item, cell = Atspi.Role.LABEL, Atspi.Role.MENU_ITEM, Atspi.Role.TABLE_CELL
+
+    def tables(within, *grids):
+        """The window's grids, as tables named for them, 10 by 10, in this order: each cell with
+        its name, its row and column, its headers (a row's naming the grid in the main window)
+        and its state as its text."""
+        found = []
+
+        def gather(node):
+            for child in map(node.get_child_at_index, range(node.get_child_count())):
+                if child is not None and child.get_role() == Atspi.Role.TABLE:
+                    found.append(child)
+                elif child is not None:
+                    gather(child)
+        gather(within)
+        if [table.get_name() for table in found] != [name for name, _ in grids]:
+            raise Failure(f"tables {[t.get_name() for t in found]}, not {[n for n, _ in grids]}")
+        for table, (name, rows) in zip(found, grids):
+            size = Atspi.Table.get_n_rows(table), Atspi.Table.get_n_columns(table)
+            if size != (10, 10):
+                raise Failure(f"the table {name} has {size[0]} rows and {size[1]} columns")
+            for index in range(100):
+                row, column = divmod(index, 10)
+                one = Atspi.Table.get_accessible_at(table, row, column)
+                seen = (one.get_role(), one.get_name(), one.get_index_in_parent(),
+                        Atspi.Table.get_row_at_index(table, index),
+                        Atspi.Table.get_column_at_index(table, index),
+                        Atspi.Table.get_row_header(table, row).get_name(),
+                        Atspi.Table.get_column_header(table, column).get_name(),
+                        bool(Atspi.Text.get_text(one, 0, -1)))
+                if seen != (cell, cell_name(index + 1), index, row, column,
+                            f"{rows}{row + 1}", "ABCDEFGHIL"[column], True):
+                    raise Failure(f"cell {cell_name(index + 1)} of the table {name}: {seen}")
 
     def find(node, role, name):
         """The first showing object of this role and name (a menu's items: even closed)."""
@@ -598,8 +685,9 @@ def play_by_access():
     main = window("Marolda", frame)
     press(main, menu_item, "Imposta le navi")
     placement = window("Imposta le navi")
-    for cell in range(1, 13):
-        press(placement, button, cell_name(cell))
+    tables(placement, ("Le tue navi", ""))
+    for index in range(1, 13):
+        press(placement, cell, cell_name(index))
     wait("the twelfth ship", lambda: find(placement, label, "Hai posizionato le tue navi"))
     shot("wayland-placement.png")
     press(placement, button, "OK")
@@ -607,10 +695,11 @@ def play_by_access():
     press(main, menu_item, "Comincia")
     turn = "Adesso è il tuo turno."
     wait("the player's turn", lambda: find(main, label, turn))
-    for cell in ("A1", "B2", "C3"):  # the attack grid comes first in the tree
-        press(main, button, cell)
-        wait(f"the computer's turn after {cell}", lambda: not find(main, label, turn))
-        wait(f"the answer to {cell}", lambda: find(main, label, turn))
+    tables(main, ("Attacco", "Attacco "), ("Difesa", "Difesa "))
+    for name in ("A1", "B2", "C3"):  # the attack grid comes first in the tree
+        press(main, cell, name)
+        wait(f"the computer's turn after {name}", lambda: not find(main, label, turn))
+        wait(f"the answer to {name}", lambda: find(main, label, turn))
     shot("wayland-game.png")
     press(main, menu_item, "Istruzioni")
     for choice, page in (("Caratteristiche del gioco", "Caratteristiche e regole del gioco"),
@@ -626,7 +715,7 @@ def play_by_access():
     wait("the window Informazioni to go", lambda: not find(program, dialog, "Informazioni"))
     press(main, menu_item, "Esci")
     press(window("Arrivederci"), button, "Ciao")
-    return "played through its accessibility interface"
+    return "played through its accessibility interface, its grids read as tables"
 
 
 def settled(screen, window=None):
