@@ -524,7 +524,8 @@ class Hearing(Game):
         if self.orca.version < 44:
             wait("Orca to show the ship on L10 in braille", lambda: self.orca.brailled(ship))
         else:
-            self.follow("Tab shift+Tab", "the ship on L10", shown=ship, window=placement)
+            self.say(placement, "Tab", "the first button again", "^Casuale button$", 2)
+            self.follow("shift+Tab", "the ship on L10", shown=ship, window=placement)
         self.say(placement, "Tab", "the first button again", "^Casuale button$",
                  2 if self.orca.version < 44 else 3)
         self.say(placement, "space", "the random fleet", "^Hai posizionato le tue navi$")
