@@ -519,15 +519,15 @@ class Hearing(Game):
                     window=placement)
         self.say(placement, "space", "the ship on L10", r"^L10: nave\. Ti restano 11 navi da posizionare$")
         # The cell's new state on its braille line: Orca 43 reads a cell's changed text at once,
-        # later versions only when the focus comes back to it.
+        # later versions only when the focus comes back to it (from its row: coming from
+        # elsewhere, they read the row as they last read it).
         ship = r"\b10 row header L column header (.* )?nave\b"
         if self.orca.version < 44:
             wait("Orca to show the ship on L10 in braille", lambda: self.orca.brailled(ship))
         else:
-            self.say(placement, "Tab", "the first button again", "^Casuale button$", 2)
-            self.follow("shift+Tab", "the ship on L10", shown=ship, window=placement)
-        self.say(placement, "Tab", "the first button again", "^Casuale button$",
-                 2 if self.orca.version < 44 else 3)
+            self.follow("Left", "the cell I10", shown=r"\b10 row header I column header")
+            self.follow("Right", "the ship on L10", shown=ship)
+        self.say(placement, "Tab", "the first button again", "^Casuale button$", 2)
         self.say(placement, "space", "the random fleet", "^Hai posizionato le tue navi$")
         wait("a random fleet on screen", lambda: self.fleet_drawn(placement))
         self.say(placement, "Tab Tab Tab Return", "that the fleet is ready",
