@@ -10,6 +10,7 @@ checks with Debian's python3:
   game.py speech ORCA-LOG [SPEECH] -- PROGRAM...   a keyboard game heard and read by Orca
   game.py files -- PROGRAM...            a whole game by the mouse, then Esc (check-no-files)
   game.py screenshot FILE -- PROGRAM...  a few shots, then the main window as PNG
+  game.py windows FOLDER -- PROGRAM...   the placement and main windows before any shot
   game.py access                         the running program played through its accessibility
 
 Nothing waits a fixed time: a wait polls for the state it needs up to a limit, and fails saying
@@ -267,6 +268,29 @@ class Game:
                    lambda: not self.x.window("^Imposta le navi$"), placement)
         self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
                    self.main)
+
+    def still(self, folder):
+        """The placement window with a fleet placed by hand, and the main window once the game
+        has begun, as PNG in folder: pictures that are the same from run to run and build to
+        build while nothing on screen has changed."""
+        self.find_main()
+        self.press("F1", "open the placement window", lambda: self.x.window("^Imposta le navi$"),
+                   self.main)
+        placement = self.x.window("^Imposta le navi$")
+        x, y, _, _ = self.x.position(placement)
+        left, top, pitch = PLACEMENT
+        for cell in range(12):  # row 1, A2 and B2
+            self.x.pointer(x + left + pitch * (cell % 10) + pitch // 2,
+                           y + top + pitch * (cell // 10) + pitch // 2, True)
+        wait("the twelve ships", lambda: self.fleet_drawn(placement))
+        self.x.pointer()
+        settled(self.x, placement).write_png(os.path.join(folder, "placement.png"))
+        self.press("alt+o", "close the placement window",
+                   lambda: not self.x.window("^Imposta le navi$"), placement)
+        self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
+                   self.main)
+        settled(self.x, self.main).write_png(os.path.join(folder, "main.png"))
+        return f"wrote {folder}/placement.png and main.png"
 
     def fire(self, cell):
         """Clicks an attack cell, and waits for the shot and the answer, or the end."""
@@ -782,6 +806,8 @@ def main(command, *options):
                 with open(options[1] if len(options) > 1 else os.devnull, "w") as kept:
                     kept.write("".join(line + "\n" for line in game.orca.speech))
                 return said
+            if command == "windows":
+                return game.still(options[0])
             game.start()
             if command == "screenshot":
                 for cell in (13, 24, 35, 46, 57, 68, 79, 42, 53, 64, 75, 86, 31):
