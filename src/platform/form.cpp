@@ -74,6 +74,7 @@ void FormRegistry::releaseAll()
     for (const auto &window : std::exchange(discarded_, {}))
         delete window.data();
     visibilityCheck_.stop();
+    activation_.stop();
 }
 
 void FormRegistry::scheduleVisibilityCheck()

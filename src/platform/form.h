@@ -37,7 +37,7 @@ public:
     QList<QWidget *> loaded() const;
     bool anyVisible() const;
     // Deletes every window, loaded or discarded, without running unload handlers; their going
-    // does not end the program.
+    // does not end the program, and none of them is activated.
     void releaseAll();
     // Ends the program after the event being handled if no window is visible by then.
     void scheduleVisibilityCheck();
