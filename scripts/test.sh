@@ -9,10 +9,8 @@ source scripts/lib.sh
 preset="${1:-default}"
 # Everything that any check needs (scripts/packages.txt), installed in one step at the start,
 # so that sudo asks at most once, before the build, and never minutes later.
-groups=(all)
-if [ "$preset" != default ]; then
-    groups=()
-fi
+groups=()
+[ "$preset" != default ] || groups=(all)
 bash scripts/setup.sh --werror on "$preset" "${groups[@]}"
 # From here on, each check finds its packages in place and installs nothing.
 export MAROLDA_PACKAGES_READY=1
