@@ -23,17 +23,19 @@ step() {
     steps+=($!)
 }
 
-# signal_steps SIGNAL: sends SIGNAL to every step's group that is still the script's own. A
-# step's number is free again once all that it started has ended, and the machine may have
-# given it to any process since: a group is skipped whose leader runs, but not as our child.
+# signal_steps SIGNAL: sends SIGNAL (0: none) to every step's group that is still the script's
+# own, and succeeds if any was there. A step's number is free again once all that it started has
+# ended, and the machine may have given it to any process since: a group is skipped whose leader
+# runs, but not as our child.
 signal_steps() {
-    local group parent
+    local group parent found=1
     for group in "${steps[@]}"; do
         if parent=$(ps -o ppid= -p "$group") && [ "${parent// /}" != $$ ]; then
             continue
         fi
-        kill "-$1" -- "-$group" 2> /dev/null || true
+        kill "-$1" -- "-$group" 2> /dev/null && found=0
     done
+    return "$found"
 }
 
 # end_steps: tells every step's group to end and waits for them: a step may still clean up after
@@ -42,22 +44,15 @@ signal_steps() {
 # still on its way out would remove the socket of the next server given the same display.
 end_steps() {
     local tries=100
-    signal_steps TERM
-    while ((tries-- > 0)) && steps_alive; do
+    signal_steps TERM || true
+    while ((tries-- > 0)) && signal_steps 0; do
         sleep 0.1
     done
     if ((tries < 0)); then
-        signal_steps KILL
+        signal_steps KILL || true
     fi
     wait 2> /dev/null || true # (not a word of bash's for each step that a signal ended)
     steps=()
-}
-steps_alive() {
-    local group
-    for group in "${steps[@]}"; do
-        kill -0 -- "-$group" 2> /dev/null && return 0
-    done
-    return 1
 }
 
 # on_exit: the script's end, however it comes, as the comment at the top says.
