@@ -11,7 +11,6 @@ commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
 export SOURCE_DATE_EPOCH
 
-work_folder
 on_exit
 # logged COMMAND...: a step of a build, its output kept in the build's log, shown if it fails.
 logged() {

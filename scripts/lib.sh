@@ -2,7 +2,7 @@
 # What every script does with processes, buses and X servers; source it, do not run it.
 # A script calls on_exit once: from then on, whatever it started with step ends with it, on an
 # error, at its end or on SIGINT or SIGTERM, and is waited for; its function cleanup, if it has
-# one, runs first, with the script's status; and its folder work (work_folder) goes.
+# one, runs first, with the script's status; and its temporary folder, work, made then, goes.
 
 # Steps run in the background, each in a process group of its own (set -m): a command started
 # with & alone ignores SIGINT, and would go on after the script has ended. A step reads nothing
@@ -48,9 +48,7 @@ end_steps() {
     while ((tries-- > 0)) && signal_steps 0; do
         sleep 0.1
     done
-    if ((tries < 0)); then
-        signal_steps KILL || true
-    fi
+    ((tries >= 0)) || signal_steps KILL || true
     wait 2> /dev/null || true # (not a word of bash's for each step that a signal ended)
     steps=()
 }
@@ -60,23 +58,17 @@ on_exit() {
     trap finish EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
+    work=$(mktemp -d)
 }
 # shellcheck disable=SC2317,SC2329 # called from the trap above
 finish() {
     local status=$?
     trap - EXIT INT TERM
-    if [ "$(type -t cleanup)" = function ]; then
-        cleanup "$status" || true
-    fi
+    [ "$(type -t cleanup)" != function ] || cleanup "$status" || true
     end_steps
-    if [ -n "${work:-}" ]; then
-        rm -rf "$work"
-    fi
+    [ -z "${work:-}" ] || rm -rf "$work"
     exit "$status"
 }
-
-# work_folder: sets work to a temporary folder of the script's own, removed at its end.
-work_folder() { work=$(mktemp -d); }
 
 # wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds, or fails.
 wait_until() {
@@ -94,6 +86,13 @@ wait_until() {
 
 # ended PID: succeeds once the process has ended.
 ended() { ! kill -0 "$1" 2> /dev/null; }
+
+# rooted FOLDER: prints the processes whose root is FOLDER (a chroot's). One find: a readlink for
+# each process of a busy machine takes seconds; find fails if one ends meanwhile, printing the rest.
+rooted() {
+    { find /proc -mindepth 2 -maxdepth 2 -name root -lname "$1" -printf '%h\n' 2> /dev/null ||
+        true; } | cut -d/ -f3
+}
 
 # bus_start: starts a session bus of the script's own and exports its address.
 bus_start() {
@@ -143,10 +142,10 @@ x_start() {
     x_said
     return 1
 }
-x_written() { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2> /dev/null; }
+x_written() { [ -s "$work/display" ] || ended "$xvfb"; }
 # x_said: whether the server still runs, and the last of what it wrote, if anything.
 x_said() {
-    if ! kill -0 "$xvfb" 2> /dev/null; then
+    if ended "$xvfb"; then
         echo "Xvfb has ended" >&2
     fi
     if [ -s "$work/xvfb.log" ]; then

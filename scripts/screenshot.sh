@@ -8,7 +8,6 @@ source scripts/lib.sh
 output=$(realpath -m "${1:-docs/partita.png}")
 bash scripts/setup.sh --quiet default x
 
-work_folder
 on_exit
 game_session
 x_start
