@@ -8,15 +8,12 @@
 # "caught N of M"; exits 0 only if every selected fault was caught. Run on demand, not in CI;
 # see the README for how long it takes.
 #
-#   scripts/mutants.sh                  every fault
-#   scripts/mutants.sh 3 7-9            faults 3, 7, 8 and 9 (numbered as --list shows them)
-#   scripts/mutants.sh -m frminizio     faults whose file, kind or description match (grep -Ei)
-#   scripts/mutants.sh --list           numbers every fault and checks that each still applies
-#
-# Options:
+# Usage: scripts/mutants.sh [OPTION...] [N | N-M...]: every fault, or those numbered so (3 7-9:
+# faults 3, 7, 8 and 9, numbered as --list shows them)
 #   -f, --faults FILE     read the faults from FILE instead of scripts/mutants.txt; the files it
 #                         names are still files of this checkout
 #   -m, --match PATTERN   only the faults whose file, kind or description match PATTERN
+#                         (grep -Ei; e.g. -m frminizio)
 #   -l, --list            list the faults with their numbers and check each against the source;
 #                         builds and runs nothing, exits 1 if any entry is stale
 #   -t, --timeout SECS    time allowed for the tests of one fault (default 300); a run that
@@ -38,17 +35,12 @@ state="$root/build-mutants/mutants"
 # test no game logic. The explorer, the slowest of the rest, runs last on its own.
 # shellcheck disable=SC2034 # test_now reads them by name
 quick_tests=(-E '^(soak|installed_files|explorer)$') explorer_tests=(-R '^explorer$')
-test_limit=300 check_limit=900 build_limit=1800 jobs=2
+test_limit=300 check_limit=900 build_limit=1800
 
 usage() { sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "${BASH_SOURCE[0]}"; }
-die() {
-    echo "mutants.sh: $*" >&2
-    exit 2
-}
+die() { echo "mutants.sh: $*" >&2; exit 2; }
 
-# ---------------------------------------------------------------------------------------------
-# The list: a block of "key: value" lines for each fault, blank lines between the blocks
-
+# The list: a block of "key: value" lines for each fault, blank lines between the blocks.
 f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=() f_check=()
 
 parse_list() {
@@ -101,17 +93,13 @@ stale_reason() {
     else
         # How often the text occurs (non-overlapping, within lines); grep fails on none.
         count=$(LC_ALL=C grep -aoF -e "${f_from[$1]}" -- "$tree/$file" | wc -l) || true
-        if ((count != 1)); then
+        ((count == 1)) ||
             echo "the 'from:' text occurs $count times in $file, not once (list line ${f_line[$1]})"
-        fi
     fi
 }
 
-# ---------------------------------------------------------------------------------------------
-# The copy, and planting and restoring in it, safe against interruption
-
-mutated=''       # the file of the copy that holds a fault right now, relative to $source
-original_sum=''
+# The file of the copy that holds a fault right now (relative to $source), and its sum before.
+mutated='' original_sum=''
 
 sum() { sha256sum <"$1" | cut -d' ' -f1; }
 
@@ -175,13 +163,7 @@ run_limited() {
     steps=()
     return "$rc"
 }
-
-# ---------------------------------------------------------------------------------------------
-# Building and testing
-
-build_now() {
-    run_limited "$build_limit" "$1" cmake --build "$build" --parallel "$jobs"
-}
+build_now() { run_limited "$build_limit" "$1" cmake --build "$build" --parallel 2; }
 
 # Runs the tests; sets `caught_by` to the failing test and what failed in it, or empties it.
 # Returns 0 when every test passed.
@@ -229,8 +211,7 @@ describe_failure() {
         }
         END {
             if (test == "") { print "a test failed"; exit }
-            if (detail == "") detail = first
-            if (detail == "") detail = status
+            if (detail == "") detail = first != "" ? first : status
             print test ": " detail
         }' "$1"
 }
@@ -246,9 +227,6 @@ check_now() {
     caught_by="check: $1: $(grep -m 1 -E '^FAIL|gave up' "$log" || tail -n 1 "$log")"
     return 1
 }
-
-# ---------------------------------------------------------------------------------------------
-# The command line
 
 pattern='' list_only=0 numbers=()
 while (($#)); do

@@ -16,8 +16,8 @@ no_display() {
 # (the user's authorization included); without it, a server must listen where DISPLAY points.
 x_reachable() {
     if command -v xdpyinfo > /dev/null; then
-        x_said=$(xdpyinfo 2>&1 > /dev/null | head -n 1) && return 0
-        return 1
+        x_said=$(xdpyinfo 2>&1 > /dev/null | head -n 1)
+        return
     fi
     local host="${DISPLAY%%:*}" number="${DISPLAY#*:}"
     number="${number%%.*}"

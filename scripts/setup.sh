@@ -2,9 +2,8 @@
 # Installs what the build needs and is missing (Debian packages), and the groups of packages
 # named (scripts/packages.txt; "all": every group), then configures and builds PRESET ("default").
 # --target NAME: that target alone. --werror on (the developers' and CI's build): a compiler's
-# warning fails the build; the default preset keeps each object's warnings beside it
-# (scripts/compile.sh), so the flags stay the same for play.sh and test.sh and neither rebuilds
-# the other's. --quiet (the checks): the build's output goes to FOLDER/setup.log unless it fails.
+# warning, as scripts/compile.sh keeps it, fails the build. --quiet (the checks): the build's
+# output goes to FOLDER/setup.log unless it fails.
 # MAROLDA_PACKAGES_READY=1 (set by test.sh once it has installed all): a package missing is an
 # error. Usage: setup.sh [--target NAME] [--werror on|off] [--quiet] [PRESET [GROUP...]]
 set -euo pipefail
@@ -71,8 +70,9 @@ EOF
     fi
 else
     # shellcheck disable=SC2016 # dpkg-query's format
-    mapfile -t missing < <(dpkg-query -W -f='${Status} ${Package}\n' "${packages[@]}" 2> /dev/null |
-        sed -n 's/^[a-z]* ok installed //p' | sort -u | comm -13 - <(printf '%s\n' "${packages[@]}"))
+    mapfile -t missing < <(dpkg-query -W -f='${Status} ${Package}\n' "${packages[@]}" \
+        2> /dev/null | sed -n 's/^[a-z]* ok installed //p' | sort -u |
+        comm -13 - <(printf '%s\n' "${packages[@]}"))
     # One command, so that sudo runs once and asks for a password at most once.
     # shellcheck disable=SC2016 # expanded by the root shell, from the arguments after it
     install=(sh -c 'apt-get update -q && DEBIAN_FRONTEND=noninteractive \
@@ -157,7 +157,8 @@ fi
 if [ "$werror" = on ] && [ -n "$folder" ]; then
     warned=$(awk '/"directory": / { sub(/.*"directory": "/, ""); sub(/",$/, ""); folder = $0 }
         /"command": / { sub(/.* -o /, ""); sub(/ .*/, ""); record = folder "/" $0 ".warnings"
-            if ((getline line < record) > 0) print record; close(record) }' "$folder/compile_commands.json")
+            if ((getline line < record) > 0) print record; close(record) }' \
+        "$folder/compile_commands.json")
     if [ -n "$warned" ]; then
         xargs -d '\n' cat -- <<< "$warned" >&2
         echo "warnings are errors here: the compiler warned about $(wc -l <<< "$warned")" \
