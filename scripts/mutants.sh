@@ -194,25 +194,20 @@ test_now() {
 # function, the explorer's finding, or else the first line of the test's output.
 describe_failure() {
     awk '
-        test == "" && match($0, /Test +#[0-9]+: [^ ]+ .*\*\*\*/) {
-            s = substr($0, RSTART, RLENGTH); sub(/^Test +#[0-9]+: /, "", s); sub(/ .*/, "", s)
-            test = s; status = $0; sub(/.*\*\*\*/, "", status); sub(/ +[0-9.]+ sec.*/, "", status)
+        test == "" && /Test +#[0-9]+: [^ ]+ .*\*\*\*/ {
+            test = $0; sub(/.*Test +#[0-9]+: /, "", test); sub(/ .*/, "", test)
+            status = $0; sub(/.*\*\*\*/, "", status); sub(/ +[0-9.]+ sec.*/, "", status)
             next
         }
-        test != "" && detail == "" {
-            if ($0 ~ /^(FAIL!|QFATAL) *: /) {
-                s = $0; sub(/^[A-Z!]+ *: /, "", s); sub(/\).*/, ")", s); detail = s
-            } else if ($0 ~ /^FAILED with seed [0-9]+: /) {
-                s = $0; sub(/^FAILED with /, "", s); detail = s
-            } else if (first == "" && $0 !~ /^ *$/ &&
-                       $0 !~ /^(\*\*\*\*\*|Config:|PASS|QDEBUG|QWARN|QINFO|Totals)/) {
-                first = $0
-            }
+        test == "" || detail != "" { next }
+        /^(FAIL!|QFATAL) *: / { sub(/^[A-Z!]+ *: /, ""); sub(/\).*/, ")"); detail = $0 }
+        /^FAILED with seed [0-9]+: / { detail = substr($0, 13) }
+        first == "" && !/^ *$/ && !/^(\*\*\*\*\*|Config:|PASS|QDEBUG|QWARN|QINFO|Totals)/ {
+            first = $0
         }
         END {
-            if (test == "") { print "a test failed"; exit }
-            if (detail == "") detail = first != "" ? first : status
-            print test ": " detail
+            if (test == "") print "a test failed"
+            else print test ": " (detail != "" ? detail : first != "" ? first : status)
         }' "$1"
 }
 
@@ -305,8 +300,9 @@ trap 'exit 141' PIPE
 sync_copy
 tree=$source
 
+checkout_status() { git -C "$root" --no-optional-locks status --porcelain --untracked-files=all; }
 started=$SECONDS
-tree_before=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
+status_before=$(checkout_status)
 
 echo "Building $build and running the tests on the unchanged source..."
 cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF \
@@ -351,11 +347,10 @@ for i in "${selected[@]}"; do
     echo "${results[-1]}  ($((SECONDS - fault_started)) s)"
 done
 
-tree_after=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
-if [ "$tree_before" != "$tree_after" ]; then
+if ! diff <(echo "$status_before") <(checkout_status) >"$state/status.diff"; then
     echo "warning: the checkout's status changed during the run (edited meanwhile: the run" \
         "tested the source as it was at its start):" >&2
-    diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+    cat "$state/status.diff" >&2
 fi
 
 elapsed=$((SECONDS - started))
