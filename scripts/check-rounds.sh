@@ -24,11 +24,7 @@ rm -f "$output"/*.log "$output/builds"
 mkdir -p "$output"
 
 # shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
-cleanup() {
-    if (($1 > 128)); then
-        echo "stopped in round ${round:-1} of $rounds" >&2
-    fi
-}
+cleanup() { (($1 <= 128)) || echo "stopped in round ${round:-1} of $rounds" >&2; }
 on_exit
 
 if [ -n "$beside" ]; then
