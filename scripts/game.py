@@ -10,6 +10,7 @@ checks with Debian's python3:
   game.py speech ORCA-LOG [SPEECH] -- PROGRAM...   a keyboard game heard and read by Orca
   game.py files -- PROGRAM...            a whole game by the mouse, then Esc (check-no-files)
   game.py screenshot FILE -- PROGRAM...  a few shots, then the main window as PNG
+  game.py windows FOLDER -- PROGRAM...   the placement and main windows before any shot
   game.py access                         the running program played through its accessibility
 
 Nothing waits a fixed time: a wait polls for the state it needs up to a limit, and fails saying
@@ -31,7 +32,7 @@ HIT, MISS, SHIP = (0xFF, 0xC0, 0x80), (0x00, 0xFF, 0xFF), (0xFF, 0x00, 0x00)
 # Where the boards lie in the main window's client area, below its menu bar (the height that
 # the window has beyond 530), and the grid of the placement window: left, top, pitch.
 ATTACK, DEFENCE, PLACEMENT = (64, 128, 32), (456, 128, 32), (48, 88, 24)
-ENDING = r"^Hai (vinto|perso)!$"
+ENDING, PLACING = r"^Hai (vinto|perso)!$", "^Imposta le navi$"
 MODIFIERS = {"alt": "Alt_L", "ctrl": "Control_L", "shift": "Shift_L", "insert": "Insert"}
 GONE = (xerror.BadWindow, xerror.BadDrawable, xerror.BadMatch)  # a window that went meanwhile
 
@@ -254,27 +255,54 @@ class Game:
             said = f"; the focus is on {self.describe()}" if hasattr(self, "describe") else ""
             raise Failure(f"pressing {keys} did not {what} within {limit} s{said}") from None
 
+    def placement(self):
+        """F1 in the main window: the placement window."""
+        self.press("F1", "open the placement window", lambda: self.x.window(PLACING), self.main)
+        return self.x.window(PLACING)
+
+    def begin(self, placement):
+        """OK in the placement window (its access key), then Comincia."""
+        self.press("alt+o", "close the placement window", lambda: not self.x.window(PLACING),
+                   placement)
+        self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
+                   self.main)
+
+    def click(self, board, cell, window):
+        """A click on cell 1 to 100 of a board, as the mouse gives it."""
+        x, y, _, _ = self.x.position(window)
+        left, top, pitch = board
+        top += self.menu if window == self.main else 0
+        self.x.pointer(x + left + pitch * ((cell - 1) % 10) + pitch // 2,
+                       y + top + pitch * ((cell - 1) // 10) + pitch // 2, True)
+
     def start(self):
         """From start-up to the first shot: a random fleet, OK, Comincia."""
         self.find_main()
-        self.press("F1", "open the placement window", lambda: self.x.window("^Imposta le navi$"),
-                   self.main)
-        placement = self.x.window("^Imposta le navi$")
+        placement = self.placement()
         # Access keys click their buttons a moment later, once the buttons have shown
         # themselves pressed: OK is enabled only once "Casuale" has drawn the twelve ships.
         self.press("alt+a", "draw a random fleet", lambda: self.fleet_drawn(placement), placement)
-        self.press("alt+o", "close the placement window",
-                   lambda: not self.x.window("^Imposta le navi$"), placement)
-        self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
-                   self.main)
+        self.begin(placement)
+
+    def still(self, folder):
+        """The placement window with a fleet placed by hand (row 1, A2, B2), and the main window
+        once the game has begun, as PNG in folder: pictures that are the same from run to run
+        and build to build while nothing on screen has changed."""
+        self.find_main()
+        placement = self.placement()
+        for cell in range(1, 13):
+            self.click(PLACEMENT, cell, placement)
+        wait("the twelve ships", lambda: self.fleet_drawn(placement))
+        self.x.pointer()
+        settled(self.x, placement).write_png(os.path.join(folder, "placement.png"))
+        self.begin(placement)
+        settled(self.x, self.main).write_png(os.path.join(folder, "main.png"))
+        return f"wrote {folder}/placement.png and main.png"
 
     def fire(self, cell):
         """Clicks an attack cell, and waits for the shot and the answer, or the end."""
         before = wait("a reading of the defence board", lambda: [self.count(DEFENCE, HIT, MISS)])[0]
-        x, y, _, _ = self.x.position(self.main)
-        left, top, pitch = ATTACK
-        self.x.pointer(x + left + pitch * ((cell - 1) % 10) + pitch // 2,
-                       y + self.menu + top + pitch * ((cell - 1) // 10) + pitch // 2, True)
+        self.click(ATTACK, cell, self.main)
         wait(f"the shot at attack cell {cell}", lambda: self.fired_at(cell), 30, self.went_wrong)
         wait(f"the answer to attack cell {cell}", lambda: self.answered(before), 30, self.went_wrong)
 
@@ -508,9 +536,7 @@ class Hearing(Game):
     def run(self, orca):
         x, self.orca = self.x, orca
         self.find_main(60)
-        self.press("F1", "open the placement window", lambda: x.window("^Imposta le navi$"),
-                   self.main)
-        placement = x.window("^Imposta le navi$")
+        placement = self.placement()
         # The grid cleared, a ship put on L10 (its cell comes after the buttons), a fleet at
         # random, and OK.
         self.hear("the placement window's first button", "^Casuale button$")
@@ -519,19 +545,20 @@ class Hearing(Game):
                     window=placement)
         self.say(placement, "space", "the ship on L10", r"^L10: nave\. Ti restano 11 navi da posizionare$")
         # The cell's new state on its braille line: Orca 43 reads a cell's changed text at once,
-        # later versions only when the focus comes back to it.
+        # later versions only when the focus comes back to it (from its row: coming from
+        # elsewhere, they read the row as they last read it).
         ship = r"\b10 row header L column header (.* )?nave\b"
         if self.orca.version < 44:
             wait("Orca to show the ship on L10 in braille", lambda: self.orca.brailled(ship))
         else:
-            self.follow("Tab shift+Tab", "the ship on L10", shown=ship, window=placement)
-        self.say(placement, "Tab", "the first button again", "^Casuale button$",
-                 2 if self.orca.version < 44 else 3)
+            self.follow("Left", "the cell I10", shown=r"\b10 row header I column header")
+            self.follow("Right", "the ship on L10", shown=ship)
+        self.say(placement, "Tab", "the first button again", "^Casuale button$", 2)
         self.say(placement, "space", "the random fleet", "^Hai posizionato le tue navi$")
         wait("a random fleet on screen", lambda: self.fleet_drawn(placement))
         self.say(placement, "Tab Tab Tab Return", "that the fleet is ready",
                  "^Per cominciare il gioco premi F2$")
-        wait("the placement window to go", lambda: not x.window("^Imposta le navi$"))
+        wait("the placement window to go", lambda: not x.window(PLACING))
         self.press("F2", "put the player's fleet on the defence board", self.fleet_on_board,
                    self.main)
         self.hear("that the game begins", "^Adesso è il tuo turno$")
@@ -781,6 +808,8 @@ def main(command, *options):
                 with open(options[1] if len(options) > 1 else os.devnull, "w") as kept:
                     kept.write("".join(line + "\n" for line in game.orca.speech))
                 return said
+            if command == "windows":
+                return game.still(options[0])
             game.start()
             if command == "screenshot":
                 for cell in (13, 24, 35, 46, 57, 68, 79, 42, 53, 64, 75, 86, 31):
