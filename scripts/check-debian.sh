@@ -6,9 +6,13 @@
 # namespaces). Logs and screenshot stay in OUTPUT (default: build-debian/SUITE).
 # Usage: sudo bash scripts/check-debian.sh SUITE [OUTPUT]   (SUITE: bookworm, trixie, testing...)
 set -euo pipefail
+if [ "$(id -u)" -ne 0 ]; then
+    echo "check-debian.sh makes a system with debootstrap and enters it: run it as root" >&2
+    exit 1
+fi
 # unshare waits for the check, passing it SIGINT and SIGTERM, and kills it if itself is killed:
 # every process of the check's namespace then goes, and its mounts with the last of them.
-if [ "$(id -u)" -eq 0 ] && [ -z "${MAROLDA_NAMESPACE:-}" ]; then
+if [ -z "${MAROLDA_NAMESPACE:-}" ]; then
     exec env MAROLDA_NAMESPACE=1 unshare --mount --propagation private --pid --fork \
         --kill-child --mount-proc bash "$0" "$@"
 fi
@@ -16,23 +20,14 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib.sh
 suite="${1:?usage: check-debian.sh SUITE [OUTPUT]}"
 output=$(realpath -m "${2:-build-debian/$suite}")
-mirror=http://deb.debian.org/debian
-if [ "$(id -u)" -ne 0 ]; then
-    echo "check-debian.sh makes a system with debootstrap and enters it: run it as root" >&2
-    exit 1
-fi
-if [[ ! $suite =~ ^[a-z]+$ ]]; then
-    echo "not the name of a Debian release: $suite" >&2
-    exit 1
-fi
+[[ $suite =~ ^[a-z]+$ ]] || { echo "not the name of a Debian release: $suite" >&2; exit 1; }
 # OUTPUT is emptied first: only a folder that is new, empty, or one this check filled before.
 if [ -n "$(ls -A "$output" 2> /dev/null)" ] && [ ! -e "$output/.check-debian" ]; then
     echo "$output holds files that this check did not write: name another folder" >&2
     exit 1
 fi
-if ! command -v debootstrap > /dev/null; then
-    apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q debootstrap
-fi
+command -v debootstrap > /dev/null ||
+    { apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q debootstrap; }
 rm -rf "$output"
 mkdir -p "$output"
 touch "$output/.check-debian"
@@ -46,20 +41,12 @@ GIT_CONFIG_GLOBAL="$output/gitconfig" git clone --quiet --bare --no-hardlinks "$
 
 root=$(realpath "$(mktemp -d /var/tmp/marolda-debian.XXXXXX)")
 chmod 755 "$root" # the root of the system, which its user must enter
-mounts=(proc sys dev dev/pts)
-# inside: prints the processes that run in the system (one find: a readlink for each process
-# of a busy machine takes seconds).
-# find fails when a process ends while it looks: what it found is still printed.
-inside() {
-    { find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h\n' 2> /dev/null ||
-        true; } | cut -d/ -f3
-}
 # stop_inside: ends every process that runs in the system, until none is left (one may start
 # another while they are being ended).
 stop_inside() {
     local processes round
     for ((round = 0; round < 20; round++)); do
-        processes=$(inside)
+        processes=$(rooted "$root")
         [ -n "$processes" ] || return 0
         # shellcheck disable=SC2086 # one word a process
         kill -9 $processes 2> /dev/null || true
@@ -70,9 +57,7 @@ stop_inside() {
 exec {stderr}>&2
 # shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
 cleanup() {
-    local status=$1 mount times=() began=${EPOCHREALTIME//[!0-9]/}
-    # lap: the milliseconds since the cleanup began.
-    lap() { echo $(((${EPOCHREALTIME//[!0-9]/} - began) / 1000)); }
+    local status=$1 mount began=${EPOCHREALTIME//[!0-9]/}
     exec 2>&"$stderr"
     # The steps and all they started, then whatever still runs in the system (a command run as
     # its user gets a session of its own from sudo), then the mounts, deepest first: ours, and
@@ -80,11 +65,9 @@ cleanup() {
     # end tidily, which would only take time.
     { signal_steps KILL && wait; } 2> /dev/null # (no word of bash's for each)
     stop_inside
-    times+=("processes $(lap)")
     while read -r mount; do
         umount "$mount" 2> /dev/null || umount -l "$mount" || true
     done < <(findmnt -rn -o TARGET | grep -E "^$root(/|$)" | sort -r)
-    times+=("mounts $(lap)")
     # Never across a mount that is still there: /dev, /proc and /sys are the host's own.
     if findmnt -rn -o TARGET | grep -qE "^$root(/|$)"; then
         echo "left $root in place: something is still mounted in it" >&2
@@ -92,28 +75,24 @@ cleanup() {
         rm -rf --one-file-system "$root"
     fi
     if [ "$status" -ge 128 ]; then
-        echo "interrupted: all gone in $(lap) ms (at ms: ${times[*]})" >&2
+        echo "interrupted: all gone in $(((${EPOCHREALTIME//[!0-9]/} - began) / 1000)) ms" >&2
     fi
 }
-work_folder
 on_exit
 # The system lives in memory where there is room for it (it grows to about 4 GiB): removing it
 # is then one umount, done within a second, where removing its files from a disk takes minutes
 # on a busy machine. Elsewhere it is a folder on disk.
-available=$(awk '/^MemAvailable:/ {print int($2 / 1048576)}' /proc/meminfo)
-if ((available >= 10)); then
+if (($(awk '/^MemAvailable:/ {print int($2 / 1048576)}' /proc/meminfo) >= 10)); then
     mount -t tmpfs -o size=8g,mode=755 marolda-debian "$root"
 fi
 
 # debootstrap knows a release by its script; a release newer than it knows is made as sid is.
-script=()
-if [ ! -e "/usr/share/debootstrap/scripts/$suite" ]; then
-    script=(/usr/share/debootstrap/scripts/sid)
-fi
+script=(/usr/share/debootstrap/scripts/sid)
+[ ! -e "/usr/share/debootstrap/scripts/$suite" ] || script=()
 echo "making a fresh Debian $suite in $root"
 # A step, ended with the check: debootstrap would otherwise go on filling a removed folder.
 step debootstrap --variant=minbase --include=ca-certificates,git,sudo "$suite" "$root" \
-    "$mirror" "${script[@]}" > "$output/debootstrap.log" 2>&1
+    http://deb.debian.org/debian "${script[@]}" > "$output/debootstrap.log" 2>&1
 wait $! || { tail -n 20 "$output/debootstrap.log" >&2; exit 1; }
 case "$suite" in
 testing | forky | sid | unstable)
@@ -123,7 +102,7 @@ testing | forky | sid | unstable)
     echo 'Acquire::Check-Valid-Until "false";' > "$root/etc/apt/apt.conf.d/99marolda-testing"
     ;;
 esac
-for mount in "${mounts[@]}"; do
+for mount in proc sys dev dev/pts; do
     mount --bind "/$mount" "$root/$mount"
 done
 cp /etc/resolv.conf "$root/etc/resolv.conf"
@@ -135,10 +114,7 @@ echo "127.0.1.1 $(hostname)" >> "$root/etc/hosts" # sudo looks the host up
 # /usr/local/bin, first on the user's PATH, logs each call and hands the real one a helper that
 # answers its prompt, logs it, and marks it in the log of the command that asked.
 # as_user USER COMMAND: runs COMMAND in the clone, as the user, with a login's environment.
-as_user() {
-    chroot "$root" /usr/bin/sudo -u "$1" -H -- bash -lc "cd ~/marolda && LANG=C.UTF-8 $2"
-}
-as_player() { as_user player "$1"; }
+as_user() { chroot "$root" /usr/bin/sudo -u "$1" -H -- bash -lc "cd ~/marolda && LANG=C.UTF-8 $2"; }
 for user in player guest; do
     chroot "$root" useradd --create-home --shell /bin/bash "$user"
     git clone --quiet "$output/source.git" "$root/home/$user/marolda"
@@ -190,7 +166,7 @@ touch "$root/tmp/.X11-unix/X${DISPLAY#:}"
 mount --bind "/tmp/.X11-unix/X${DISPLAY#:}" "$root/tmp/.X11-unix/X${DISPLAY#:}"
 # play LOG [SECONDS]: runs play.sh until the game shows its main window, within SECONDS.
 play() {
-    step as_player "DISPLAY=$DISPLAY bash scripts/play.sh" > "$1" 2>&1
+    step as_user player "DISPLAY=$DISPLAY bash scripts/play.sh" > "$1" 2>&1
     if ! game window '^Marolda$' "${2:-1800}" $!; then
         tail -n 20 "$1" >&2
         echo "play.sh did not show the game's main window (see $1)" >&2
@@ -203,7 +179,7 @@ game picture "$output/play.png"
 stop_inside
 
 # The developer's command: every test, the package, the checks of files, speech and Wayland.
-step as_player 'bash scripts/test.sh' > "$output/test.log" 2>&1
+step as_user player 'bash scripts/test.sh' > "$output/test.log" 2>&1
 if ! wait $!; then
     tail -n 40 "$output/test.log" >&2
     cp "$root/home/player/marolda/build/orca-debug.txt" "$output/" 2> /dev/null || true

@@ -20,21 +20,12 @@ xfwm4) command=(xfwm4 --replace --compositor=off) ;;
 marco) command=(marco --replace --sm-disable --no-composite) ;;
 metacity) command=(metacity --replace) ;;
 gnome-wayland) command=(mutter --wayland --headless --virtual-monitor 1280x1024 --) ;;
-*)
-    echo "usage: $0 openbox|mutter|kwin|xfwm4|marco|metacity|gnome-wayland [GAMES]" >&2
-    exit 2
-    ;;
+*) echo "usage: $0 openbox|mutter|kwin|xfwm4|marco|metacity|gnome-wayland [GAMES]" >&2 && exit 2 ;;
 esac
-if ! [[ "$games" =~ ^[1-9][0-9]*$ ]]; then
-    echo "GAMES must be a whole number, 1 or more" >&2
-    exit 2
-fi
+[[ "$games" =~ ^[1-9][0-9]*$ ]] || { echo "GAMES must be a whole number, 1 or more" >&2; exit 2; }
 # MAROLDA_PROGRAM: a program built elsewhere (see lib.sh), played instead of build/'s.
-if [ -z "${MAROLDA_PROGRAM:-}" ]; then
-    bash scripts/setup.sh --quiet default x focus
-fi
+[ -n "${MAROLDA_PROGRAM:-}" ] || bash scripts/setup.sh --quiet default x focus
 
-work_folder
 started=$SECONDS
 cleanup() {
     echo "$wm: in $((SECONDS - started)) s"

@@ -15,14 +15,10 @@ phases=("$@")
 output=$(realpath -m "build-debian/interrupt-$suite-$(IFS=- && echo "${phases[*]:-all}")")
 if [ "$suite" = test ]; then
     command=(bash scripts/test.sh)
-    if ((${#phases[@]} == 0)); then
-        phases=(ctest check-no-files check-focus)
-    fi
+    ((${#phases[@]})) || phases=(ctest check-no-files check-focus)
 else
     command=(bash scripts/check-debian.sh "$suite" "$output/check")
-    if ((${#phases[@]} == 0)); then
-        phases=(debootstrap install build tests)
-    fi
+    ((${#phases[@]})) || phases=(debootstrap install build tests)
     if [ "$(id -u)" -ne 0 ]; then
         echo "check-interrupt.sh runs check-debian.sh, which only root may run" >&2
         exit 1
@@ -59,21 +55,13 @@ reached() {
 # the system, or the system's folder.
 leftovers() {
     local pid line
-    for pid in $({
-        marked
-        if [ -n "$root" ]; then
-            find /proc -mindepth 2 -maxdepth 2 -name root -lname "$root" -printf '%h/\n' \
-                2> /dev/null | cut -d/ -f3 || true
-        fi
-    } | sort -u); do
+    for pid in $({ marked; [ -z "$root" ] || rooted "$root"; } | sort -u); do
         echo "process $pid: $(tr '\0' ' ' 2> /dev/null < "/proc/$pid/cmdline")"
     done
     [ -n "$root" ] || return 0
     pgrep -a -f "$root" | grep -v "^$$ " || true
     findmnt -rn -o TARGET | grep "^$root/" | sed 's/^/mounted: /' || true
-    if [ -e "$root" ]; then
-        echo "folder: $root"
-    fi
+    [ ! -e "$root" ] || echo "folder: $root"
 }
 # shellcheck disable=SC2317,SC2329 # called by wait_until
 nothing_left() { [ -z "$(leftovers)" ]; }
@@ -86,18 +74,15 @@ failed=0
 for phase in "${phases[@]}"; do
     root='' check='' mark="$$-$phase"
     rm -rf "$output/check" # the logs that tell the phase: none of an earlier run's
-    # A process group of its own, as a terminal gives a command (set -m): started with & alone,
-    # the command would ignore SIGINT from the start, and could not even trap it. env gives it
-    # the default action back where this script was itself started ignoring SIGINT (by & in a
-    # script), which a shell cannot undo.
-    set -m
-    MAROLDA_INTERRUPT=$mark env --default-signal=INT "${command[@]}" \
-        > "$output/$phase.log" 2>&1 &
-    set +m
+    # A step: a process group of its own, as a terminal gives a command (see lib.sh). env gives
+    # it the default action for SIGINT back where this script was itself started ignoring SIGINT
+    # (by & in a script): a shell started so cannot undo it, nor even trap SIGINT.
+    step env --default-signal=INT MAROLDA_INTERRUPT="$mark" "${command[@]}" \
+        > "$output/$phase.log" 2>&1
     check=$!
     started=$SECONDS
     until reached "$phase"; do
-        if ! kill -0 "$check" 2> /dev/null; then
+        if ended "$check"; then
             echo "$phase: ${command[*]} ended before the phase (see $output/$phase.log)" >&2
             failed=1
             continue 2

@@ -21,11 +21,8 @@ if [ "$status" -ne 0 ]; then
     exit 1
 fi
 echo "lintian: no error, no warning${findings:+; informational tags:}"
-if [ -n "$findings" ]; then
-    while IFS= read -r finding; do echo "    $finding"; done <<< "$findings"
-fi
+[ -z "$findings" ] || echo "    ${findings//$'\n'/$'\n    '}"
 
-work_folder
 on_exit
 DESTDIR="$work/installed" cmake --install build --prefix /usr --strip > /dev/null
 dpkg-deb -x "$package" "$work/packaged"

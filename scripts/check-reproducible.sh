@@ -11,12 +11,9 @@ commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
 export SOURCE_DATE_EPOCH
 
-work_folder
 on_exit
 # logged COMMAND...: a step of a build, its output kept in the build's log, shown if it fails.
-logged() {
-    "$@" >> "$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
-}
+logged() { "$@" >> "$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }; }
 for folder in one second-folder; do
     source="$work/$folder/marolda" log="$work/$folder.log"
     mkdir -p "$source"

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The whole-game checks under load, round after round: each round runs check-no-files.sh,
-# check-speech.sh and check-focus.sh openbox at once, while the program is built from scratch
-# again and again beside them, with one job, in build-rounds/beside. It stops at the first round
-# with a failure, and says which; every check's output stays in build-rounds/. About 3 to 4 min
-# a round on a 2-core machine. Usage: bash scripts/check-rounds.sh [ROUNDS] [--alone]   (after
-# test.sh, which installs what the checks need; --alone: no build beside)
+# The whole-game checks under load (docs/testing.md): each round runs check-no-files.sh,
+# check-speech.sh and check-focus.sh openbox at once, beside a build from scratch again and
+# again (one job, in build-rounds/beside), until a round fails; their output stays in
+# build-rounds/. Usage: bash scripts/check-rounds.sh [ROUNDS] [--alone]   (after test.sh, which
+# installs what the checks need; --alone: no build beside)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib.sh
@@ -25,11 +24,7 @@ rm -f "$output"/*.log "$output/builds"
 mkdir -p "$output"
 
 # shellcheck disable=SC2317,SC2329 # called from lib.sh's trap
-cleanup() {
-    if (($1 > 128)); then
-        echo "stopped in round ${round:-1} of $rounds" >&2
-    fi
-}
+cleanup() { (($1 <= 128)) || echo "stopped in round ${round:-1} of $rounds" >&2; }
 on_exit
 
 if [ -n "$beside" ]; then
@@ -56,10 +51,7 @@ for round in $(seq "$rounds"); do
     for name in no-files speech focus; do
         wait "${running[$name]}" || failed+=("$name")
     done
-    builds=
-    if [ -n "$beside" ]; then
-        builds=", $(wc -l < "$output/builds") whole builds beside so far"
-    fi
+    builds=${beside:+, $(wc -l < "$output/builds") whole builds beside so far}
     if ((${#failed[@]} > 0)); then
         echo "round $round of $rounds: failed after $((SECONDS - begun)) s$builds"
         for name in "${failed[@]}"; do

@@ -11,7 +11,6 @@ source scripts/lib.sh
 bash scripts/setup.sh --quiet default x speech
 speech=$(realpath -m "${1:-/dev/null}")
 
-work_folder
 cleanup() {
     if [ "$1" -ne 0 ] && [ -s "$work/orca.debug" ]; then
         cp "$work/orca.debug" build/orca-debug.txt
@@ -37,7 +36,7 @@ PATH="$work/bin:$PATH" step script -qfec 'exec orca --debug-file=/dev/tty' "$wor
     > /dev/null 2>&1
 orca=$!
 orca_started() {
-    if ! kill -0 "$orca" 2> /dev/null; then
+    if ended "$orca"; then
         echo "Orca ended before it spoke; the last of what it wrote:" >&2
         tail -n 20 "$work/orca.debug" >&2
         exit 1

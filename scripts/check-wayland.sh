@@ -11,7 +11,6 @@ output=$(realpath -m "${1:-build/wayland}")
 bash scripts/setup.sh --quiet default x wayland
 mkdir -p "$output"
 
-work_folder
 # On a failure the logs that the messages name are kept in OUTPUT.
 cleanup() {
     if [ "$1" -ne 0 ]; then

@@ -8,14 +8,10 @@
 set -uo pipefail
 object='' previous=''
 for argument in "$@"; do
-    if [ "$previous" = -o ]; then
-        object=$argument
-    fi
+    [ "$previous" != -o ] || object=$argument
     previous=$argument
 done
-if [ -z "$object" ]; then
-    exec "$@"
-fi
+[ -n "$object" ] || exec "$@"
 said="$object.said"
 "$@" 2> "$said"
 status=$?

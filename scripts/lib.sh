@@ -2,7 +2,7 @@
 # What every script does with processes, buses and X servers; source it, do not run it.
 # A script calls on_exit once: from then on, whatever it started with step ends with it, on an
 # error, at its end or on SIGINT or SIGTERM, and is waited for; its function cleanup, if it has
-# one, runs first, with the script's status; and its folder work (work_folder) goes.
+# one, runs first, with the script's status; and its temporary folder, work, made then, goes.
 
 # Steps run in the background, each in a process group of its own (set -m): a command started
 # with & alone ignores SIGINT, and would go on after the script has ended. A step reads nothing
@@ -23,17 +23,19 @@ step() {
     steps+=($!)
 }
 
-# signal_steps SIGNAL: sends SIGNAL to every step's group that is still the script's own. A
-# step's number is free again once all that it started has ended, and the machine may have
-# given it to any process since: a group is skipped whose leader runs, but not as our child.
+# signal_steps SIGNAL: sends SIGNAL (0: none) to every step's group that is still the script's
+# own, and succeeds if any was there. A step's number is free again once all that it started has
+# ended, and the machine may have given it to any process since: a group is skipped whose leader
+# runs, but not as our child.
 signal_steps() {
-    local group parent
+    local group parent found=1
     for group in "${steps[@]}"; do
         if parent=$(ps -o ppid= -p "$group") && [ "${parent// /}" != $$ ]; then
             continue
         fi
-        kill "-$1" -- "-$group" 2> /dev/null || true
+        kill "-$1" -- "-$group" 2> /dev/null && found=0
     done
+    return "$found"
 }
 
 # end_steps: tells every step's group to end and waits for them: a step may still clean up after
@@ -42,22 +44,13 @@ signal_steps() {
 # still on its way out would remove the socket of the next server given the same display.
 end_steps() {
     local tries=100
-    signal_steps TERM
-    while ((tries-- > 0)) && steps_alive; do
+    signal_steps TERM || true
+    while ((tries-- > 0)) && signal_steps 0; do
         sleep 0.1
     done
-    if ((tries < 0)); then
-        signal_steps KILL
-    fi
+    ((tries >= 0)) || signal_steps KILL || true
     wait 2> /dev/null || true # (not a word of bash's for each step that a signal ended)
     steps=()
-}
-steps_alive() {
-    local group
-    for group in "${steps[@]}"; do
-        kill -0 -- "-$group" 2> /dev/null && return 0
-    done
-    return 1
 }
 
 # on_exit: the script's end, however it comes, as the comment at the top says.
@@ -65,23 +58,17 @@ on_exit() {
     trap finish EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
+    work=$(mktemp -d)
 }
 # shellcheck disable=SC2317,SC2329 # called from the trap above
 finish() {
     local status=$?
     trap - EXIT INT TERM
-    if [ "$(type -t cleanup)" = function ]; then
-        cleanup "$status" || true
-    fi
+    [ "$(type -t cleanup)" != function ] || cleanup "$status" || true
     end_steps
-    if [ -n "${work:-}" ]; then
-        rm -rf "$work"
-    fi
+    [ -z "${work:-}" ] || rm -rf "$work"
     exit "$status"
 }
-
-# work_folder: sets work to a temporary folder of the script's own, removed at its end.
-work_folder() { work=$(mktemp -d); }
 
 # wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds, or fails.
 wait_until() {
@@ -99,6 +86,13 @@ wait_until() {
 
 # ended PID: succeeds once the process has ended.
 ended() { ! kill -0 "$1" 2> /dev/null; }
+
+# rooted FOLDER: prints the processes whose root is FOLDER (a chroot's). One find: a readlink for
+# each process of a busy machine takes seconds; find fails if one ends meanwhile, printing the rest.
+rooted() {
+    { find /proc -mindepth 2 -maxdepth 2 -name root -lname "$1" -printf '%h\n' 2> /dev/null ||
+        true; } | cut -d/ -f3
+}
 
 # bus_start: starts a session bus of the script's own and exports its address.
 bus_start() {
@@ -148,10 +142,10 @@ x_start() {
     x_said
     return 1
 }
-x_written() { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2> /dev/null; }
+x_written() { [ -s "$work/display" ] || ended "$xvfb"; }
 # x_said: whether the server still runs, and the last of what it wrote, if anything.
 x_said() {
-    if ! kill -0 "$xvfb" 2> /dev/null; then
+    if ended "$xvfb"; then
         echo "Xvfb has ended" >&2
     fi
     if [ -s "$work/xvfb.log" ]; then

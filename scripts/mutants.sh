@@ -8,10 +8,17 @@
 # "caught N of M"; exits 0 only if every selected fault was caught. Run on demand, not in CI;
 # see the README for how long it takes.
 #
-#   scripts/mutants.sh                  every fault
-#   scripts/mutants.sh 3 7-9            faults 3, 7, 8 and 9 (numbered as --list shows them)
-#   scripts/mutants.sh -m frminizio     faults whose file, kind or description match (grep -Ei)
-#   scripts/mutants.sh --list           numbers every fault and checks that each still applies
+# Usage: scripts/mutants.sh [OPTION...] [N | N-M...]: every fault, or those numbered so (3 7-9:
+# faults 3, 7, 8 and 9, numbered as --list shows them)
+#   -f, --faults FILE     read the faults from FILE instead of scripts/mutants.txt; the files it
+#                         names are still files of this checkout
+#   -m, --match PATTERN   only the faults whose file, kind or description match PATTERN
+#                         (grep -Ei; e.g. -m frminizio)
+#   -l, --list            list the faults with their numbers and check each against the source;
+#                         builds and runs nothing, exits 1 if any entry is stale
+#   -t, --timeout SECS    time allowed for the tests of one fault (default 300); a run that
+#                         takes longer counts as caught, and says so
+#   -h, --help            this text
 #
 # Exit status: 0 every selected fault caught; 1 some not caught; 2 misuse, a malformed list, or
 # a build or test run that fails before any fault is planted; 3 a file could not be restored.
@@ -21,125 +28,78 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
 # shellcheck source=scripts/lib.sh
 source "$root/scripts/lib.sh"
 list="$root/scripts/mutants.txt"
-folder="$root/build-mutants" # (not "work", which lib.sh removes at the end)
-source="$folder/source" # the copy that the faults are planted in
-build="$folder/build"
-state="$folder/mutants"
+source="$root/build-mutants/source" # the copy that the faults are planted in
+build="$root/build-mutants/build"
+state="$root/build-mutants/mutants"
 # Everything but the memory soak (minutes) and the validators of the installed files, which
 # test no game logic. The explorer, the slowest of the rest, runs last on its own.
-quick_tests=(-E '^(soak|installed_files|explorer)$')
-explorer_tests=(-R '^explorer$')
-test_limit=300
-check_limit=900
-build_limit=1800
-jobs=2
+# shellcheck disable=SC2034 # test_now reads them by name
+quick_tests=(-E '^(soak|installed_files|explorer)$') explorer_tests=(-R '^explorer$')
+test_limit=300 check_limit=900 build_limit=1800
 
-usage() {
-    sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "${BASH_SOURCE[0]}"
-    cat <<EOF
-Options:
-  -f, --faults FILE     read the faults from FILE instead of scripts/mutants.txt; the files it
-                        names are still files of this checkout
-  -m, --match PATTERN   only the faults whose file, kind or description match PATTERN
-  -l, --list            list the faults with their numbers and check each against the source;
-                        builds and runs nothing, exits 1 if any entry is stale
-  -t, --timeout SECS    time allowed for the tests of one fault (default $test_limit); a run
-                        that takes longer counts as caught, and says so
-  -h, --help            this text
-EOF
-}
+usage() { sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "${BASH_SOURCE[0]}"; }
+die() { echo "mutants.sh: $*" >&2; exit 2; }
 
-die() {
-    echo "mutants.sh: $*" >&2
-    exit 2
-}
-
-# ---------------------------------------------------------------------------------------------
-# The list
-
+# The list: a block of "key: value" lines for each fault, blank lines between the blocks.
 f_file=() f_kind=() f_what=() f_from=() f_to=() f_line=() f_check=()
 
 parse_list() {
     [ -f "$list" ] || die "no list of faults at $list"
-    local number=0 line key value block_start=0
-    local file='' kind='' what='' from='' to='' have_to=0 check=
-    finish_block() {
-        ((block_start)) || return 0
-        local where="$list:$block_start"
-        [ -n "$file" ] || die "$where: the fault has no 'file:'"
-        [ -n "$what" ] || die "$where: the fault has no 'what:'"
-        [ -n "$kind" ] || die "$where: the fault has no 'kind:'"
-        [ -n "$from" ] || die "$where: the fault has no 'from:' text"
-        ((have_to)) || die "$where: the fault has no 'to:' (write 'to:' alone to delete the text)"
-        [ "$from" != "$to" ] || die "$where: 'from:' and 'to:' are the same"
-        f_file+=("$file") f_kind+=("$kind") f_what+=("$what")
-        f_from+=("$from") f_to+=("$to") f_line+=("$block_start") f_check+=("$check")
-        file='' kind='' what='' from='' to='' have_to=0 block_start=0 check=
+    local number=0 line key start=0
+    local -A fault=()
+    # add_fault: the block read so far (fault, from the list's line start), checked.
+    add_fault() {
+        ((start)) || return 0
+        for key in file what kind from; do
+            [ -n "${fault[$key]:-}" ] || die "$list:$start: the fault has no '$key:'"
+        done
+        [[ -v fault[to] ]] ||
+            die "$list:$start: the fault has no 'to:' (write 'to:' alone to delete the text)"
+        [ "${fault[from]}" != "${fault[to]}" ] || die "$list:$start: 'from:' and 'to:' are the same"
+        f_file+=("${fault[file]}") f_kind+=("${fault[kind]}") f_what+=("${fault[what]}")
+        f_from+=("${fault[from]}") f_to+=("${fault[to]}") f_line+=("$start")
+        f_check+=("${fault[check]:-}")
+        fault=() start=0
     }
     while IFS= read -r line || [ -n "$line" ]; do
         number=$((number + 1))
         if [[ -z "${line//[[:space:]]/}" ]]; then
-            finish_block
-            continue
+            add_fault
+        elif [[ "$line" != \#* ]]; then
+            [[ "$line" == *:* ]] || die "$list:$number: expected 'key: value', got: $line"
+            key=${line%%:*} line=${line#*:}
+            [[ "$key" =~ ^(file|kind|what|from|to|check)$ ]] ||
+                die "$list:$number: unknown key '$key' (file, kind, what, from, to, check)"
+            fault[$key]=${line# }
+            ((start)) || start=$number
         fi
-        [[ "$line" == \#* ]] && continue
-        [[ "$line" == *:* ]] || die "$list:$number: expected 'key: value', got: $line"
-        key=${line%%:*}
-        value=${line#*:}
-        value=${value# }
-        ((block_start)) || block_start=$number
-        case "$key" in
-        file) file=$value ;;
-        check) check=$value ;;
-        kind) kind=$value ;;
-        what) what=$value ;;
-        from) from=$value ;;
-        to) to=$value have_to=1 ;;
-        *) die "$list:$number: unknown key '$key' (file, kind, what, from, to, check)" ;;
-        esac
     done <"$list"
-    finish_block
+    add_fault
     ((${#f_file[@]})) || die "$list lists no faults"
 }
 
-# How often `from` occurs in `file` (non-overlapping, within lines).
-occurrences() {
-    MUT_FROM=$1 awk '
-        BEGIN { from = ENVIRON["MUT_FROM"]; n = 0 }
-        { s = $0; while ((i = index(s, from)) > 0) { n++; s = substr(s, i + length(from)) } }
-        END { print n }' "$2"
-}
-
-# Why fault i cannot be applied to the source as it stands, or nothing if it can: the
+# Why fault I cannot be applied to the source as it stands, or nothing if it can: the
 # checkout's, or once a run has made it, the copy's.
 tree=$root
 stale_reason() {
-    local i=$1 file=${f_file[$1]} path
-    case "$file" in
-    /* | ../* | */../* | *"/.." | ..) echo "'$file' is not a path inside the checkout"; return ;;
-    esac
-    path="$tree/$file"
-    if [ ! -f "$path" ]; then
+    local file=${f_file[$1]} count
+    if [[ "$file" =~ ^/|^\.\.(/|$)|/\.\.(/|$) ]]; then
+        echo "'$file' is not a path inside the checkout"
+    elif [ ! -f "$tree/$file" ]; then
         echo "no file $file"
-        return
-    fi
-    if [ -L "$path" ] || [[ "$(realpath -e "$path")" != "$tree/"* ]] ||
+    elif [ -L "$tree/$file" ] || [[ "$(realpath -e "$tree/$file")" != "$tree/"* ]] ||
         ! git -C "$root" ls-files --error-unmatch -- "$file" >/dev/null 2>&1; then
         echo "$file is not a tracked file of this checkout"
-        return
-    fi
-    local count
-    count=$(occurrences "${f_from[$i]}" "$path")
-    if [ "$count" != 1 ]; then
-        echo "the 'from:' text occurs $count times in $file, not once (list line ${f_line[$i]})"
+    else
+        # How often the text occurs (non-overlapping, within lines); grep fails on none.
+        count=$(LC_ALL=C grep -aoF -e "${f_from[$1]}" -- "$tree/$file" | wc -l) || true
+        ((count == 1)) ||
+            echo "the 'from:' text occurs $count times in $file, not once (list line ${f_line[$1]})"
     fi
 }
 
-# ---------------------------------------------------------------------------------------------
-# The copy, and planting and restoring in it, safe against interruption
-
-mutated=''       # the file of the copy that holds a fault right now, relative to $source
-original_sum=''
+# The file of the copy that holds a fault right now (relative to $source), and its sum before.
+mutated='' original_sum=''
 
 sum() { sha256sum <"$1" | cut -d' ' -f1; }
 
@@ -165,31 +125,26 @@ sync_copy() {
 
 restore() {
     [ -n "$mutated" ] || return 0
-    local path="$source/$mutated"
-    cat "$state/pending.orig" >"$path"
-    if [ "$(sum "$path")" != "$original_sum" ]; then
-        echo "mutants.sh: COULD NOT RESTORE $path; its original is in $state/pending.orig" >&2
+    cat "$state/pending.orig" >"$source/$mutated"
+    if [ "$(sum "$source/$mutated")" != "$original_sum" ]; then
+        echo "mutants.sh: COULD NOT RESTORE $source/$mutated; its original is in" \
+            "$state/pending.orig" >&2
         return 1
     fi
     rm -f "$state/pending.orig"
     mutated=''
 }
 
+# plant I: fault I into its file of the copy, its original kept first for restore.
 plant() {
-    local i=$1 file=${f_file[$1]} path="$source/${f_file[$1]}"
+    local path="$source/${f_file[$1]}"
     original_sum=$(sum "$path")
     cp "$path" "$state/pending.orig"
-    MUT_FROM=${f_from[$i]} MUT_TO=${f_to[$i]} awk '
+    mutated=${f_file[$1]}
+    MUT_FROM=${f_from[$1]} MUT_TO=${f_to[$1]} awk '
         BEGIN { from = ENVIRON["MUT_FROM"]; to = ENVIRON["MUT_TO"] }
-        {
-            i = index($0, from)
-            if (i) $0 = substr($0, 1, i - 1) to substr($0, i + length(from))
-            print
-        }
-        ' "$state/pending.orig" >"$state/pending.new"
-    mutated=$file
-    cat "$state/pending.new" >"$path"
-    rm -f "$state/pending.new"
+        (i = index($0, from)) { $0 = substr($0, 1, i - 1) to substr($0, i + length(from)) }
+        { print }' "$state/pending.orig" >"$path"
 }
 
 # The build or test run under way ends first (see lib.sh), then the copy is restored.
@@ -208,40 +163,23 @@ run_limited() {
     steps=()
     return "$rc"
 }
-
-# ---------------------------------------------------------------------------------------------
-# Building and testing
-
-configure() {
-    cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF \
-        >"$state/configure.log" 2>&1 || die "configuring $build failed: see $state/configure.log"
-}
-
-build_now() {
-    run_limited "$build_limit" "$1" cmake --build "$build" --parallel "$jobs"
-}
+build_now() { run_limited "$build_limit" "$1" cmake --build "$build" --parallel 2; }
 
 # Runs the tests; sets `caught_by` to the failing test and what failed in it, or empties it.
 # Returns 0 when every test passed.
 test_now() {
     local log=$1 rc phase
-    local -a selection
     caught_by=
     : >"$log"
     for phase in quick explorer; do
-        if [ "$phase" = quick ]; then
-            selection=("${quick_tests[@]}")
-        else
-            selection=("${explorer_tests[@]}")
-        fi
+        local -n selection=${phase}_tests
         rc=0
         run_limited "$test_limit" "$log.$phase" env QT_QPA_PLATFORM=offscreen \
             ctest --test-dir "$build" "${selection[@]}" --stop-on-failure --output-on-failure \
-            --no-tests=error ||
-            rc=$?
+            --no-tests=error || rc=$?
         cat "$log.$phase" >>"$log"
         rm -f "$log.$phase"
-        ((rc == 0)) && continue
+        ((rc)) || continue
         if ((rc == 124 || rc == 137)); then
             caught_by="no result within $test_limit s in the $phase tests: a hang, or the explorer"
             caught_by+=" shrinking a failure"
@@ -256,26 +194,20 @@ test_now() {
 # function, the explorer's finding, or else the first line of the test's output.
 describe_failure() {
     awk '
-        test == "" && match($0, /Test +#[0-9]+: [^ ]+ .*\*\*\*/) {
-            s = substr($0, RSTART, RLENGTH); sub(/^Test +#[0-9]+: /, "", s); sub(/ .*/, "", s)
-            test = s; status = $0; sub(/.*\*\*\*/, "", status); sub(/ +[0-9.]+ sec.*/, "", status)
+        test == "" && /Test +#[0-9]+: [^ ]+ .*\*\*\*/ {
+            test = $0; sub(/.*Test +#[0-9]+: /, "", test); sub(/ .*/, "", test)
+            status = $0; sub(/.*\*\*\*/, "", status); sub(/ +[0-9.]+ sec.*/, "", status)
             next
         }
-        test != "" && detail == "" {
-            if ($0 ~ /^(FAIL!|QFATAL) *: /) {
-                s = $0; sub(/^[A-Z!]+ *: /, "", s); sub(/\).*/, ")", s); detail = s
-            } else if ($0 ~ /^FAILED with seed [0-9]+: /) {
-                s = $0; sub(/^FAILED with /, "", s); detail = s
-            } else if (first == "" && $0 !~ /^ *$/ &&
-                       $0 !~ /^(\*\*\*\*\*|Config:|PASS|QDEBUG|QWARN|QINFO|Totals)/) {
-                first = $0
-            }
+        test == "" || detail != "" { next }
+        /^(FAIL!|QFATAL) *: / { sub(/^[A-Z!]+ *: /, ""); sub(/\).*/, ")"); detail = $0 }
+        /^FAILED with seed [0-9]+: / { detail = substr($0, 13) }
+        first == "" && !/^ *$/ && !/^(\*\*\*\*\*|Config:|PASS|QDEBUG|QWARN|QINFO|Totals)/ {
+            first = $0
         }
         END {
-            if (test == "") { print "a test failed"; exit }
-            if (detail == "") detail = first
-            if (detail == "") detail = status
-            print test ": " detail
+            if (test == "") print "a test failed"
+            else print test ": " (detail != "" ? detail : first != "" ? first : status)
         }' "$1"
 }
 
@@ -291,12 +223,7 @@ check_now() {
     return 1
 }
 
-# ---------------------------------------------------------------------------------------------
-# The command line
-
-pattern=
-list_only=0
-numbers=()
+pattern='' list_only=0 numbers=()
 while (($#)); do
     case "$1" in
     -h | --help) usage; exit 0 ;;
@@ -306,15 +233,9 @@ while (($#)); do
         list=$(realpath -e -- "$2" 2>/dev/null) || die "no such file: $2"
         shift
         ;;
-    -m | --match)
-        (($# >= 2)) || die "$1 needs a pattern"
-        pattern=$2
-        shift
-        ;;
+    -m | --match) (($# >= 2)) || die "$1 needs a pattern"; pattern=$2; shift ;;
     -t | --timeout)
-        if (($# < 2)) || [[ ! "$2" =~ ^[1-9][0-9]*$ ]]; then
-            die "$1 needs a number of seconds"
-        fi
+        [[ "${2:-}" =~ ^[1-9][0-9]*$ ]] || die "$1 needs a number of seconds"
         test_limit=$2
         shift
         ;;
@@ -329,26 +250,20 @@ done
 
 parse_list
 total=${#f_file[@]}
-
-selected=()
-for ((i = 0; i < total; i++)); do
-    n=$((i + 1))
-    if ((${#numbers[@]})); then
-        wanted=0
-        for range in "${numbers[@]}"; do
-            low=${range%-*} high=${range#*-}
-            ((n >= low && n <= high)) && wanted=1
-        done
-        ((wanted)) || continue
-    fi
-    if [ -n "$pattern" ] &&
-        ! grep -qiE -- "$pattern" <<<"${f_file[$i]}: ${f_kind[$i]}: ${f_what[$i]}"; then
-        continue
-    fi
-    selected+=("$i")
-done
-for range in "${numbers[@]}"; do
+# The faults asked for by number (all without one), then those of them that match the pattern.
+wanted=()
+for range in "${numbers[@]:-1-$total}"; do
     ((${range#*-} <= total)) || die "there are only $total faults in $list (asked for $range)"
+    for ((n = ${range%-*}; n <= ${range#*-}; n++)); do
+        wanted[n - 1]=1
+    done
+done
+selected=()
+for i in "${!wanted[@]}"; do
+    if [ -z "$pattern" ] || grep -qiE -- "$pattern" <<<"${f_file[$i]}: ${f_kind[$i]}: ${f_what[$i]}"
+    then
+        selected+=("$i")
+    fi
 done
 ((${#selected[@]})) || die "no fault matches the selection"
 
@@ -369,8 +284,7 @@ if ((list_only)); then
         fi
     done
     echo "${#selected[@]} faults, $stale stale"
-    ((stale == 0))
-    exit
+    exit $((stale > 0))
 fi
 
 for tool in cmake ctest git timeout flock sha256sum awk realpath cmp comm; do
@@ -386,11 +300,13 @@ trap 'exit 141' PIPE
 sync_copy
 tree=$source
 
+checkout_status() { git -C "$root" --no-optional-locks status --porcelain --untracked-files=all; }
 started=$SECONDS
-tree_before=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
+status_before=$(checkout_status)
 
 echo "Building $build and running the tests on the unchanged source..."
-configure
+cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release -DMAROLDA_EXTRAS=OFF \
+    >"$state/configure.log" 2>&1 || die "configuring $build failed: see $state/configure.log"
 build_now "$state/baseline-build.log" ||
     die "the unchanged source does not build: see $state/baseline-build.log"
 baseline_started=$SECONDS
@@ -427,23 +343,18 @@ for i in "${selected[@]}"; do
         fi
         restore || exit 3
     fi
-    result=$(line_for "$n" "$status" "${f_file[$i]}" "${f_what[$i]}" "$detail")
-    results+=("$result")
-    echo "$result  ($((SECONDS - fault_started)) s)"
+    results+=("$(line_for "$n" "$status" "${f_file[$i]}" "${f_what[$i]}" "$detail")")
+    echo "${results[-1]}  ($((SECONDS - fault_started)) s)"
 done
 
-tree_after=$(git -C "$root" --no-optional-locks status --porcelain --untracked-files=all)
-if [ "$tree_before" != "$tree_after" ]; then
+if ! diff <(echo "$status_before") <(checkout_status) >"$state/status.diff"; then
     echo "warning: the checkout's status changed during the run (edited meanwhile: the run" \
         "tested the source as it was at its start):" >&2
-    diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+    cat "$state/status.diff" >&2
 fi
 
 elapsed=$((SECONDS - started))
-summary="caught $caught of ${#selected[@]}"
-printf '%s\n' "${results[@]}" "$summary" "total time $((elapsed / 60)) min $((elapsed % 60)) s" \
-    >"$state/results.txt"
-echo
-echo "$summary"
-echo "total time $((elapsed / 60)) min $((elapsed % 60)) s; results in $state/results.txt"
+summary=("caught $caught of ${#selected[@]}" "total time $((elapsed / 60)) min $((elapsed % 60)) s")
+printf '%s\n' "${results[@]}" "${summary[@]}" >"$state/results.txt"
+printf '\n%s\n%s; results in %s\n' "${summary[@]}" "$state/results.txt"
 ((caught == ${#selected[@]}))

@@ -16,8 +16,8 @@ no_display() {
 # (the user's authorization included); without it, a server must listen where DISPLAY points.
 x_reachable() {
     if command -v xdpyinfo > /dev/null; then
-        x_said=$(xdpyinfo 2>&1 > /dev/null | head -n 1) && return 0
-        return 1
+        x_said=$(xdpyinfo 2>&1 > /dev/null | head -n 1)
+        return
     fi
     local host="${DISPLAY%%:*}" number="${DISPLAY#*:}"
     number="${number%%.*}"
@@ -28,14 +28,6 @@ x_reachable() {
         timeout 5 bash -c 'exec 3<> "/dev/tcp/$1/$2"' _ "$host" $((6000 + number)) 2> /dev/null
     fi
 }
-# wayland_reachable: succeeds if a compositor's socket is where WAYLAND_DISPLAY points.
-wayland_reachable() {
-    local socket="$WAYLAND_DISPLAY"
-    if [[ $socket != /* ]]; then
-        socket="${XDG_RUNTIME_DIR:-/nonexistent}/$socket"
-    fi
-    [ -S "$socket" ]
-}
 # As the game chooses (see the README): X11 wherever DISPLAY is set, else Wayland; a platform
 # that the user set wins, and one that needs no display (offscreen, vnc) is not checked.
 case "${QT_QPA_PLATFORM:-}" in
@@ -44,7 +36,9 @@ case "${QT_QPA_PLATFORM:-}" in
         x_reachable || no_display "no X server accepts this user on the display $DISPLAY" \
             "(DISPLAY): the session has ended, or it is another user's${x_said:+ ($x_said)}"
     elif [[ ${QT_QPA_PLATFORM:-} != xcb* ]] && [ -n "${WAYLAND_DISPLAY:-}" ]; then
-        wayland_reachable || no_display "no Wayland compositor listens at $WAYLAND_DISPLAY" \
+        socket=$WAYLAND_DISPLAY # a name in XDG_RUNTIME_DIR, or a path
+        [[ $socket == /* ]] || socket="${XDG_RUNTIME_DIR:-/nonexistent}/$socket"
+        [ -S "$socket" ] || no_display "no Wayland compositor listens at $WAYLAND_DISPLAY" \
             "(WAYLAND_DISPLAY, in XDG_RUNTIME_DIR)"
         wayland=1
     elif [[ ${QT_QPA_PLATFORM:-} == wayland* ]]; then
@@ -56,15 +50,9 @@ case "${QT_QPA_PLATFORM:-}" in
 esac
 bash scripts/setup.sh --target marolda --werror off default
 # setup.sh installs Qt's Wayland plugin on Debian; elsewhere it may be missing still.
-wayland_plugin() {
-    local plugin
-    for plugin in /usr/lib*/qt6/plugins/platforms/libqwayland*.so \
-        /usr/lib*/*/qt6/plugins/platforms/libqwayland*.so; do
-        [ -e "$plugin" ] && return 0
-    done
-    return 1
-}
-if [ -n "${wayland:-}" ] && ! wayland_plugin; then
+plugin='qt6/plugins/platforms/libqwayland*.so'
+if [ -n "${wayland:-}" ] && ! compgen -G "/usr/lib*/$plugin" > /dev/null &&
+    ! compgen -G "/usr/lib*/*/$plugin" > /dev/null; then
     no_display "Qt's Wayland plugin is not installed (Debian's qt6-wayland, Fedora's" \
         "qt6-qtwayland, Arch's qt6-wayland), and there is no X display"
 fi

@@ -14,7 +14,6 @@ fi
 output=$(realpath -m "${1:-docs/partita.png}")
 bash scripts/setup.sh --quiet default x
 
-work_folder
 on_exit
 game_session
 x_start

@@ -2,9 +2,8 @@
 # Installs what the build needs and is missing (Debian packages), and the groups of packages
 # named (scripts/packages.txt; "all": every group), then configures and builds PRESET ("default").
 # --target NAME: that target alone. --werror on (the developers' and CI's build): a compiler's
-# warning fails the build; the default preset keeps each object's warnings beside it
-# (scripts/compile.sh), so the flags stay the same for play.sh and test.sh and neither rebuilds
-# the other's. --quiet (the checks): the build's output goes to FOLDER/setup.log unless it fails.
+# warning, as scripts/compile.sh keeps it, fails the build. --quiet (the checks): the build's
+# output goes to FOLDER/setup.log unless it fails.
 # MAROLDA_PACKAGES_READY=1 (set by test.sh once it has installed all): a package missing is an
 # error. Usage: setup.sh [--target NAME] [--werror on|off] [--quiet] [PRESET [GROUP...]]
 set -euo pipefail
@@ -38,28 +37,22 @@ default) folder=build ;;
 asan) folder=build-asan ;;
 *) folder= ;;
 esac
-if [ -n "$folder" ]; then
-    unwritable=
-    if [ -e "$folder" ]; then
-        unwritable=$(find "$folder" ! -writable -print -quit 2> /dev/null || echo "$folder")
-    elif [ ! -w . ]; then
-        unwritable=$PWD
+unwritable=
+if [ -n "$folder" ] && [ -e "$folder" ]; then
+    unwritable=$(find "$folder" ! -writable -print -quit 2> /dev/null || echo "$folder")
+    fix="chown -R $(id -un): $PWD/$folder"
+elif [ -n "$folder" ] && [ ! -w . ]; then
+    unwritable=$PWD fix="chown -R $(id -un): $PWD"
+fi
+if [ -n "$unwritable" ]; then
+    if command -v sudo > /dev/null; then
+        fix="sudo $fix"
+    else
+        fix="su -c '$fix'"
     fi
-    if [ -n "$unwritable" ]; then
-        owner=$(stat -c %U "$unwritable")
-        fix="chown -R $(id -un): $PWD/$folder"
-        if [ "$unwritable" = "$PWD" ]; then
-            fix="chown -R $(id -un): $PWD"
-        fi
-        if command -v sudo > /dev/null; then
-            fix="sudo $fix"
-        else
-            fix="su -c '$fix'"
-        fi
-        echo "$(id -un) cannot write $unwritable, which belongs to $owner" \
-            "(a build run as root?); to give it back, run: $fix" >&2
-        exit 1
-    fi
+    echo "$(id -un) cannot write $unwritable, which belongs to $(stat -c %U "$unwritable")" \
+        "(a build run as root?); to give it back, run: $fix" >&2
+    exit 1
 fi
 
 if ! command -v apt-get > /dev/null || ! command -v dpkg-query > /dev/null; then
@@ -76,16 +69,10 @@ EOF
         exit 1
     fi
 else
-    missing=()
-    for package in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2> /dev/null | grep -q "ok installed"; then
-            missing+=("$package")
-        fi
-    done
-    if ((${#missing[@]})) && [ "${MAROLDA_PACKAGES_READY:-}" = 1 ]; then
-        echo "missing after test.sh's installation: ${missing[*]} (add them to its list)" >&2
-        exit 1
-    fi
+    # shellcheck disable=SC2016 # dpkg-query's format
+    mapfile -t missing < <(dpkg-query -W -f='${Status} ${Package}\n' "${packages[@]}" \
+        2> /dev/null | sed -n 's/^[a-z]* ok installed //p' | sort -u |
+        comm -13 - <(printf '%s\n' "${packages[@]}"))
     # One command, so that sudo runs once and asks for a password at most once.
     # shellcheck disable=SC2016 # expanded by the root shell, from the arguments after it
     install=(sh -c 'apt-get update -q && DEBIAN_FRONTEND=noninteractive \
@@ -101,7 +88,10 @@ EOF
         exit 1
     }
     if ((${#missing[@]})); then
-        if [ "$(id -u)" -eq 0 ]; then
+        if [ "${MAROLDA_PACKAGES_READY:-}" = 1 ]; then
+            echo "missing after test.sh's installation: ${missing[*]} (add them to its list)" >&2
+            exit 1
+        elif [ "$(id -u)" -eq 0 ]; then
             echo "Installing: ${missing[*]}"
             "${install[@]}"
         elif ! command -v sudo > /dev/null; then
@@ -152,26 +142,25 @@ if [ "$(printf '3.25\n%s\n' "$version" | sort -V | head -n 1)" != 3.25 ]; then
         "23.04 and later; elsewhere see https://cmake.org/download/)" >&2
     exit 1
 fi
+log=${folder:-.}/setup.log
 if [ -z "$quiet" ]; then
     build
 else
-    echo "building the $preset preset (its output: ${folder:-.}/setup.log)"
-    if ! build > "${folder:-.}/setup.log" 2>&1; then
-        tail -n 40 "${folder:-.}/setup.log" >&2
-        echo "building the $preset preset failed: see ${folder:-.}/setup.log" >&2
+    echo "building the $preset preset (its output: $log)"
+    if ! build > "$log" 2>&1; then
+        tail -n 40 "$log" >&2
+        echo "building the $preset preset failed: see $log" >&2
         exit 1
     fi
 fi
+# The records of warnings (compile.sh) of the objects that the build has now, each shown.
 if [ "$werror" = on ] && [ -n "$folder" ]; then
     warned=$(awk '/"directory": / { sub(/.*"directory": "/, ""); sub(/",$/, ""); folder = $0 }
-        /"command": / { sub(/.* -o /, ""); sub(/ .*/, ""); print folder "/" $0 ".warnings" }' \
-        "$folder/compile_commands.json" | while read -r record; do
-        if [ -e "$record" ]; then echo "$record"; fi
-    done)
+        /"command": / { sub(/.* -o /, ""); sub(/ .*/, ""); record = folder "/" $0 ".warnings"
+            if ((getline line < record) > 0) print record; close(record) }' \
+        "$folder/compile_commands.json")
     if [ -n "$warned" ]; then
-        while read -r record; do
-            cat "$record"
-        done <<< "$warned" >&2
+        xargs -d '\n' cat -- <<< "$warned" >&2
         echo "warnings are errors here: the compiler warned about $(wc -l <<< "$warned")" \
             "object(s), shown above" >&2
         exit 1

@@ -9,10 +9,8 @@ source scripts/lib.sh
 preset="${1:-default}"
 # Everything that any check needs (scripts/packages.txt), installed in one step at the start,
 # so that sudo asks at most once, before the build, and never minutes later.
-groups=(all)
-if [ "$preset" != default ]; then
-    groups=()
-fi
+groups=()
+[ "$preset" != default ] || groups=(all)
 bash scripts/setup.sh --werror on "$preset" "${groups[@]}"
 # From here on, each check finds its packages in place and installs nothing.
 export MAROLDA_PACKAGES_READY=1
@@ -27,15 +25,11 @@ check() {
 }
 # noted STATUS SECONDS COMMAND: the line of a check that has ended.
 noted() {
-    if [ "$1" -ne 0 ]; then
-        failed=$((failed + 1))
-    fi
+    (($1 == 0)) || failed=$((failed + 1))
     results+=("$(printf '%-6s %4d s   %s' "$( (($1)) && echo FAILED || echo passed)" "$2" "$3")")
 }
 
-if [ "$preset" = default ]; then
-    check eval 'shellcheck scripts/*.sh .ci/run && pyflakes3 scripts/*.py'
-fi
+[ "$preset" != default ] || check eval 'shellcheck scripts/*.sh .ci/run && pyflakes3 scripts/*.py'
 check env QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --parallel "$(nproc)"
 if [ "$preset" = default ]; then
     check bash scripts/check-package.sh
